@@ -1,0 +1,34 @@
+// Building and re-punctuating date texts.
+//
+// Every date text of the control separates its fields with one of four characters, chosen by a
+// separator code: 0 "/", 1 "-", 2 ".", 3 "÷" (the division sign, one character although two bytes
+// in UTF-8). A code of 4 or more has no character, so its texts run the fields together; a
+// negative code is error 5. All separators of one text are the same character.
+//
+// Fields are written with the year at least four digits wide and month and day at least two,
+// zero-padded after any minus sign ("0005", "12345", "-0044"), in one of three orders (the
+// date styles): mm S dd S yyyy, dd S mm S yyyy or yyyy S mm S dd.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include <sauramiti/calendar/enumerations.hpp>
+
+namespace sauramiti::SauramitiRoutine {
+
+// The separator character of a code: "/", "-", ".", "÷"; empty for 4 or more; error 5 below 0.
+std::string_view SeparatorChar(std::int32_t code);
+
+// year, month and day joined in the order of `style` with the separator of `sepCode`; an empty
+// text for a style outside 0 to 2. FormatYMD(2059, 1, 1, sepSlash, datyyyymmdd) is "2059/01/01".
+std::string FormatYMD(std::int16_t year, std::int16_t month, std::int16_t day,
+                      std::int32_t sepCode, std::int32_t style);
+
+// The text with every separator character of `fromCode` replaced by that of `toCode` (removed
+// when `toCode` is 4 or more). Equal codes return the text unchanged; so does a `fromCode` of 4
+// or more, which has no character to look for. A negative code is error 5.
+std::string ChangeSeparator(std::string_view text, std::int32_t fromCode, std::int32_t toCode);
+
+}  // namespace sauramiti::SauramitiRoutine

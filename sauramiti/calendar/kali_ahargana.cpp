@@ -1,0 +1,125 @@
+#include <sauramiti/calendar/kali_ahargana.hpp>
+
+#include <cmath>
+
+#include <sauramiti/base/checked_arithmetic.hpp>
+#include <sauramiti/base/rounding.hpp>
+#include <sauramiti/calendar/calendar_tables.hpp>
+#include <sauramiti/calendar/date_text.hpp>
+#include <sauramiti/calendar/first_weekday.hpp>
+#include <sauramiti/calendar/month_structure.hpp>
+
+namespace sauramiti::SauramitiRoutine {
+
+namespace {
+
+// BS year y is Kali year y + 3044; 3044 x 360 solar days lie between the Kali epoch and BS 0.
+constexpr std::int16_t kKaliYearOffset = 3044;
+constexpr std::int32_t kSolarDaysBeforeBsZero = 1095840;
+
+// Per-month correction of the civil-day estimate, months 1 to 12.
+constexpr std::array<std::int32_t, 12> kMonthCorrection = {-2, -2, -1, 0, 1, 2, 2, 2, 1, 0, -1, -2};
+
+// The first day of BS year 1; earlier counts have no BS date.
+constexpr double kFirstCount = 1112210;
+
+// Solar days per civil day, computed as the ratio of the two counts, as a double.
+const double kSolarPerCivil = 1555200000.0 / 1577917828.0;
+
+}  // namespace
+
+double GetKaliAhargana(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
+                       std::int16_t mywkday) {
+  const bool weekday_given = mywkday != 9;
+  if (weekday_given) {
+    if (!IsValidYear(myYear) || !IsValidMonth(myMonth) || !IsValidWeekDay(mywkday)) return 0;
+  } else if (!IsValidDate(myYear, myMonth, myDay, disNepali)) {
+    return 0;
+  }
+  const std::int16_t weekday = weekday_given ? mywkday : GetWeekDay(myYear, myMonth, myDay);
+
+  // Solar days since the Kali epoch, counting 30-day months: [1063431, 4729120].
+  const std::int32_t kali_year = Add16(myYear, kKaliYearOffset);  // [3045, 13043]
+  std::int32_t t = Add32(Mul32(Add32(Mul32(kali_year, 12), myMonth - 1), 30), myDay - 1);
+  t = Add32(t, kMonthCorrection[static_cast<std::size_t>(myMonth - 1)]);
+
+  // Civil-day estimate: T x 1577917828 / 1555200000, as two floored divisions.
+  const double solar = t;
+  const double estimate = solar + std::floor(solar / 69) + std::floor(solar / 8703);
+
+  // Move to the nearest count with the date's weekday residue (Friday 0 ... Thursday 6).
+  const std::int32_t wanted = (weekday + 1) % 7;                // [0, 6]
+  const std::int32_t have = Mod32(RoundToInt32(estimate), 7);  // [0, 6]
+  std::int32_t shift = ((wanted - have) % 7 + 7) % 7;          // [0, 6]
+  if (shift > 3) shift -= 7;                                   // [-3, 3]
+  return estimate + shift;
+}
+
+double GetYearStartAhargana(std::int16_t year) { return GetKaliAhargana(year, 1, 1); }
+
+YearMonthTable BuildMonthTables(std::int16_t year) {
+  YearMonthTable table;
+  for (std::int16_t m = 1; m <= 12; ++m) {
+    table.FirstWeekDays[static_cast<std::size_t>(m)] = GetFirstWeekDay(year, m);
+  }
+  const std::int16_t next = Add16(year, 1);
+  // As for the month lengths, the year after 9999 is taken from the coarse formula.
+  table.FirstWeekDays[13] = year == 9999 ? CalcFirstWeekDayOutOfRange(next, 1)
+                                         : GetFirstWeekDay(next, 1);
+  for (std::size_t i = 1; i <= 12; ++i) {
+    std::int16_t gap = Sub16(table.FirstWeekDays[i + 1], table.FirstWeekDays[i]);
+    if (gap <= 0) gap = Add16(gap, 7);
+    table.MonthDays[i] = Add16(gap, 28);
+    table.DaysToMonthEnd[i] = Add16(table.DaysToMonthEnd[i - 1], table.MonthDays[i]);
+  }
+  return table;
+}
+
+std::string AharganaToValueString(double K) {
+  if (std::isnan(K) || std::isinf(K)) Raise(kOverflow);
+  if (K < kFirstCount) Raise(kSubscriptOutOfRange);
+
+  // Estimate the year in 360-day solar years.
+  const std::int32_t solar = Sub32(RoundToInt32(K * kSolarPerCivil), kSolarDaysBeforeBsZero);
+  const std::int16_t estimate = RoundToInt16(std::floor(solar / 360.0));
+  const double start = GetYearStartAhargana(estimate);
+  const double next_start = GetYearStartAhargana(Add16(estimate, 1));
+
+  std::int16_t year = estimate;
+  double days = K - start;  // days since the start of the year, fraction kept
+  if (K >= next_start) {
+    year = Add16(estimate, 1);
+    days = K - next_start;
+  }
+
+  const YearMonthTable table = BuildMonthTables(year);
+  std::int16_t month = 1;
+  while (!(days < table.DaysToMonthEnd[static_cast<std::size_t>(month)])) {
+    if (month == 12) Raise(kSubscriptOutOfRange);
+    ++month;
+  }
+  std::int16_t day = RoundToInt16(days - table.DaysToMonthEnd[static_cast<std::size_t>(month - 1)] + 1);
+
+  // A count less than half a day before a month's start rounds to the day after the end of the
+  // month it lies in: that day is the first of the next month.
+  if (day > table.MonthDays[static_cast<std::size_t>(month)]) {
+    day = 1;
+    if (month == 12) {
+      month = 1;
+      year = Add16(year, 1);
+    } else {
+      ++month;
+    }
+  }
+
+  std::string text = FormatYMD(year, month, day, sepSlash, datyyyymmdd);
+  text += '/';
+  text += std::to_string(GetWeekDay(year, month, day));
+  return text;
+}
+
+std::string AharGana2NepaliDate(double KaliAhargana, std::int32_t sepCode) {
+  return ChangeSeparator(AharganaToValueString(KaliAhargana), sepSlash, sepCode);
+}
+
+}  // namespace sauramiti::SauramitiRoutine
