@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <limits>
-
 #include <sauramiti/base/runtime_error.hpp>
 
 namespace sauramiti {

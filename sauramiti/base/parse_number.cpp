@@ -1,9 +1,8 @@
-#include <sauramiti/base/parse_number.hpp>
-
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <sauramiti/base/parse_number.hpp>
 #include <system_error>
 
 namespace sauramiti {
@@ -36,8 +35,8 @@ long DecimalMagnitude(std::string_view digits) {
   const std::size_t point = std::min(digits.find('.'), digits.size());
   const std::size_t first = digits.find_first_of("123456789");
   if (first == std::string_view::npos) return std::numeric_limits<long>::min();
-  const long position = first < point ? static_cast<long>(point - first - 1)
-                                      : -static_cast<long>(first - point);
+  const long position =
+      first < point ? static_cast<long>(point - first - 1) : -static_cast<long>(first - point);
   return position + exponent;
 }
 

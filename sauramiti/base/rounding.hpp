@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-
 #include <sauramiti/base/runtime_error.hpp>
 
 namespace sauramiti {

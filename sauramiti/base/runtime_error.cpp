@@ -1,5 +1,4 @@
 #include <sauramiti/base/runtime_error.hpp>
-
 #include <string>
 
 namespace sauramiti {

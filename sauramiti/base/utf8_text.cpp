@@ -66,8 +66,7 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   std::string out;
   out.reserve(text.size());
   std::size_t i = 0;
-  for (std::size_t hit = text.find(from); hit != std::string_view::npos;
-       hit = text.find(from, i)) {
+  for (std::size_t hit = text.find(from); hit != std::string_view::npos; hit = text.find(from, i)) {
     out.append(text.substr(i, hit - i)).append(to);
     i = hit + from.size();
   }

@@ -1,11 +1,9 @@
-#include <sauramiti/base/variant.hpp>
-
 #include <array>
 #include <charconv>
-
 #include <sauramiti/base/parse_number.hpp>
 #include <sauramiti/base/rounding.hpp>
 #include <sauramiti/base/runtime_error.hpp>
+#include <sauramiti/base/variant.hpp>
 
 namespace sauramiti {
 

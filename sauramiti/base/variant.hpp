@@ -9,10 +9,9 @@
 #pragma once
 
 #include <cstdint>
+#include <sauramiti/base/font.hpp>
 #include <string>
 #include <variant>
-
-#include <sauramiti/base/font.hpp>
 
 namespace sauramiti {
 

@@ -1,9 +1,7 @@
-#include <sauramiti/calendar/calendar_tables.hpp>
-
 #include <cmath>
-
 #include <sauramiti/base/checked_arithmetic.hpp>
 #include <sauramiti/base/rounding.hpp>
+#include <sauramiti/calendar/calendar_tables.hpp>
 
 namespace sauramiti::SauramitiRoutine {
 

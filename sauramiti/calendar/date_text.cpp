@@ -1,10 +1,8 @@
-#include <sauramiti/calendar/date_text.hpp>
-
 #include <array>
 #include <cstdlib>
-
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/base/utf8_text.hpp>
+#include <sauramiti/calendar/date_text.hpp>
 
 namespace sauramiti::SauramitiRoutine {
 
@@ -27,8 +25,8 @@ std::string_view SeparatorChar(std::int32_t code) {
   return code < 4 ? kSeparators[static_cast<std::size_t>(code)] : std::string_view{};
 }
 
-std::string FormatYMD(std::int16_t year, std::int16_t month, std::int16_t day,
-                      std::int32_t sepCode, std::int32_t style) {
+std::string FormatYMD(std::int16_t year, std::int16_t month, std::int16_t day, std::int32_t sepCode,
+                      std::int32_t style) {
   const std::string_view sep = SeparatorChar(sepCode);
   std::string out;
   out.reserve(16);

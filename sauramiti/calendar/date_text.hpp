@@ -11,10 +11,9 @@
 #pragma once
 
 #include <cstdint>
+#include <sauramiti/calendar/enumerations.hpp>
 #include <string>
 #include <string_view>
-
-#include <sauramiti/calendar/enumerations.hpp>
 
 namespace sauramiti::SauramitiRoutine {
 
@@ -23,8 +22,8 @@ std::string_view SeparatorChar(std::int32_t code);
 
 // year, month and day joined in the order of `style` with the separator of `sepCode`; an empty
 // text for a style outside 0 to 2. FormatYMD(2059, 1, 1, sepSlash, datyyyymmdd) is "2059/01/01".
-std::string FormatYMD(std::int16_t year, std::int16_t month, std::int16_t day,
-                      std::int32_t sepCode, std::int32_t style);
+std::string FormatYMD(std::int16_t year, std::int16_t month, std::int16_t day, std::int32_t sepCode,
+                      std::int32_t style);
 
 // The text with every separator character of `fromCode` replaced by that of `toCode` (removed
 // when `toCode` is 4 or more). Equal codes return the text unchanged; so does a `fromCode` of 4

@@ -1,13 +1,11 @@
-#include <sauramiti/calendar/first_weekday.hpp>
-
 #include <array>
 #include <cmath>
-#include <string_view>
-
 #include <sauramiti/base/checked_arithmetic.hpp>
 #include <sauramiti/base/rounding.hpp>
 #include <sauramiti/calendar/calendar_tables.hpp>
+#include <sauramiti/calendar/first_weekday.hpp>
 #include <sauramiti/calendar/year_structure_cache.hpp>
+#include <string_view>
 
 namespace sauramiti::SauramitiRoutine {
 
@@ -44,8 +42,8 @@ double InRangeYearStart(std::int16_t year) {
   switch (GetAnchorBand(year)) {
     case 0:
     case 1: {
-      double start = static_cast<double>(Sub16(year, 2001)) * kYearlyStep +
-                     5.2696722222200005 + drift;
+      double start =
+          static_cast<double>(Sub16(year, 2001)) * kYearlyStep + 5.2696722222200005 + drift;
       return AddUntilPositive(start, 7);
     }
     case 2:
@@ -59,8 +57,8 @@ double InRangeYearStart(std::int16_t year) {
 
 // Out-of-range month offsets within the week, and the fraction of a day past which the month
 // begins one day later.
-constexpr std::array<double, 12> kMonthStartResidues = {
-    0, 2.95, 6.379, 3.017, 6.480, 2.492, 4.920, 6.799, 1.274, 2.584, 4.041, 5.882};
+constexpr std::array<double, 12> kMonthStartResidues = {0,     2.95,  6.379, 3.017, 6.480, 2.492,
+                                                        4.920, 6.799, 1.274, 2.584, 4.041, 5.882};
 constexpr std::array<double, 12> kMonthStartThresholds = {
     0.764, 0.778, 0.786, 0.995, 0.771, 0.755, 0.736, 0.722, 0.714, 0.433, 0.7299, 0.7465};
 

@@ -1,12 +1,10 @@
-#include <sauramiti/calendar/kali_ahargana.hpp>
-
 #include <cmath>
-
 #include <sauramiti/base/checked_arithmetic.hpp>
 #include <sauramiti/base/rounding.hpp>
 #include <sauramiti/calendar/calendar_tables.hpp>
 #include <sauramiti/calendar/date_text.hpp>
 #include <sauramiti/calendar/first_weekday.hpp>
+#include <sauramiti/calendar/kali_ahargana.hpp>
 #include <sauramiti/calendar/month_structure.hpp>
 
 namespace sauramiti::SauramitiRoutine {
@@ -48,7 +46,7 @@ double GetKaliAhargana(std::int16_t myYear, std::int16_t myMonth, std::int16_t m
   const double estimate = solar + std::floor(solar / 69) + std::floor(solar / 8703);
 
   // Move to the nearest count with the date's weekday residue (Friday 0 ... Thursday 6).
-  const std::int32_t wanted = (weekday + 1) % 7;                // [0, 6]
+  const std::int32_t wanted = (weekday + 1) % 7;               // [0, 6]
   const std::int32_t have = Mod32(RoundToInt32(estimate), 7);  // [0, 6]
   std::int32_t shift = ((wanted - have) % 7 + 7) % 7;          // [0, 6]
   if (shift > 3) shift -= 7;                                   // [-3, 3]
@@ -64,8 +62,8 @@ YearMonthTable BuildMonthTables(std::int16_t year) {
   }
   const std::int16_t next = Add16(year, 1);
   // As for the month lengths, the year after 9999 is taken from the coarse formula.
-  table.FirstWeekDays[13] = year == 9999 ? CalcFirstWeekDayOutOfRange(next, 1)
-                                         : GetFirstWeekDay(next, 1);
+  table.FirstWeekDays[13] =
+      year == 9999 ? CalcFirstWeekDayOutOfRange(next, 1) : GetFirstWeekDay(next, 1);
   for (std::size_t i = 1; i <= 12; ++i) {
     std::int16_t gap = Sub16(table.FirstWeekDays[i + 1], table.FirstWeekDays[i]);
     if (gap <= 0) gap = Add16(gap, 7);
@@ -98,7 +96,8 @@ std::string AharganaToValueString(double K) {
     if (month == 12) Raise(kSubscriptOutOfRange);
     ++month;
   }
-  std::int16_t day = RoundToInt16(days - table.DaysToMonthEnd[static_cast<std::size_t>(month - 1)] + 1);
+  std::int16_t day =
+      RoundToInt16(days - table.DaysToMonthEnd[static_cast<std::size_t>(month - 1)] + 1);
 
   // A count less than half a day before a month's start rounds to the day after the end of the
   // month it lies in: that day is the first of the next month.

@@ -18,9 +18,8 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
-
 #include <sauramiti/calendar/enumerations.hpp>
+#include <string>
 
 namespace sauramiti::SauramitiRoutine {
 

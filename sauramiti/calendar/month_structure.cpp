@@ -1,17 +1,15 @@
-#include <sauramiti/calendar/month_structure.hpp>
-
 #include <array>
-
 #include <sauramiti/base/checked_arithmetic.hpp>
 #include <sauramiti/calendar/calendar_tables.hpp>
 #include <sauramiti/calendar/first_weekday.hpp>
+#include <sauramiti/calendar/month_structure.hpp>
 
 namespace sauramiti::SauramitiRoutine {
 
 namespace {
 
 constexpr std::array<std::int16_t, 12> kGregorianCommon = {31, 28, 31, 30, 31, 30,
-                                                            31, 31, 30, 31, 30, 31};
+                                                           31, 31, 30, 31, 30, 31};
 
 // First weekday of the month after (year, month). After the last month of year 9999 this is the
 // coarse formula's answer for year 10000, so that the range's last month has a length of the
@@ -31,7 +29,8 @@ std::int16_t GetDaysInMonth(std::int16_t myYear, std::int16_t myMonth, std::int3
     return kGregorianCommon[static_cast<std::size_t>(myMonth - 1)];
   }
   if (whatdate != disNepali) return 0;
-  std::int16_t gap = Sub16(NextMonthFirstWeekDay(myYear, myMonth), GetFirstWeekDay(myYear, myMonth));
+  std::int16_t gap =
+      Sub16(NextMonthFirstWeekDay(myYear, myMonth), GetFirstWeekDay(myYear, myMonth));
   if (gap <= 0) gap = Add16(gap, 7);
   return Add16(gap, 28);
 }

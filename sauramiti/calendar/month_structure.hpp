@@ -12,7 +12,6 @@
 #pragma once
 
 #include <cstdint>
-
 #include <sauramiti/calendar/enumerations.hpp>
 
 namespace sauramiti::SauramitiRoutine {

@@ -1,9 +1,7 @@
-#include <sauramiti/calendar/year_structure_cache.hpp>
-
 #include <array>
 #include <memory>
-
 #include <sauramiti/calendar/first_weekday.hpp>
+#include <sauramiti/calendar/year_structure_cache.hpp>
 
 namespace sauramiti::SauramitiRoutine {
 
@@ -34,7 +32,8 @@ std::int16_t ComputeFirstWeekDay(std::int16_t year, std::int16_t month) {
 
 std::int16_t CachedFirstWeekDay(std::int16_t year, std::int16_t month) {
   static const std::unique_ptr<const Table> table = BuildTable();
-  return (*table)[static_cast<std::size_t>(year - 1) * kMonths + static_cast<std::size_t>(month - 1)];
+  return (
+      *table)[static_cast<std::size_t>(year - 1) * kMonths + static_cast<std::size_t>(month - 1)];
 }
 
 }  // namespace sauramiti::SauramitiRoutine

@@ -1,9 +1,8 @@
-#include <sauramiti/convert/bs_gregorian.hpp>
-
 #include <sauramiti/calendar/calendar_tables.hpp>
 #include <sauramiti/calendar/date_text.hpp>
 #include <sauramiti/calendar/kali_ahargana.hpp>
 #include <sauramiti/calendar/month_structure.hpp>
+#include <sauramiti/convert/bs_gregorian.hpp>
 
 namespace sauramiti::SauramitiRoutine {
 
@@ -20,8 +19,7 @@ bool IsAcceptedBsDate(std::int16_t year, std::int16_t month, std::int16_t day,
 
 }  // namespace
 
-double GetJulianDate(std::int16_t myY, std::int16_t myM, std::int16_t myD,
-                     std::int16_t MyWeekDay) {
+double GetJulianDate(std::int16_t myY, std::int16_t myM, std::int16_t myD, std::int16_t MyWeekDay) {
   if (!IsAcceptedBsDate(myY, myM, myD, MyWeekDay)) return 0;
   return GetKaliAhargana(myY, myM, myD, MyWeekDay) + kKaliEpochJulianDay;
 }
@@ -30,8 +28,7 @@ std::string Nepali2EnglishDate(std::int16_t myYear, std::int16_t myMonth, std::i
                                std::int16_t MyWeekDay, std::int32_t SepCharCode,
                                std::int32_t style) {
   if (!IsAcceptedBsDate(myYear, myMonth, myDay, MyWeekDay)) return kInvalidBsDateText;
-  const GregorianDate date =
-      JulianDayToGregorian(GetJulianDate(myYear, myMonth, myDay, MyWeekDay));
+  const GregorianDate date = JulianDayToGregorian(GetJulianDate(myYear, myMonth, myDay, MyWeekDay));
   return ChangeSeparator(FormatYMD(date.year, date.month, date.day, sepSlash, style), sepSlash,
                          SepCharCode);
 }

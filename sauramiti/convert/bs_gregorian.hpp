@@ -11,10 +11,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-
 #include <sauramiti/calendar/enumerations.hpp>
 #include <sauramiti/convert/julian_day.hpp>
+#include <string>
 
 namespace sauramiti::SauramitiRoutine {
 

@@ -1,13 +1,11 @@
-#include <sauramiti/convert/date_string_forms.hpp>
-
 #include <cstdlib>
-
 #include <sauramiti/base/parse_number.hpp>
 #include <sauramiti/base/rounding.hpp>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/base/utf8_text.hpp>
 #include <sauramiti/calendar/date_text.hpp>
 #include <sauramiti/calendar/enumerations.hpp>
+#include <sauramiti/convert/date_string_forms.hpp>
 
 namespace sauramiti::SauramitiRoutine {
 
@@ -90,8 +88,8 @@ std::string EnglishLiteralDate(std::string_view text, std::int32_t style, std::i
   return out;
 }
 
-std::string RestyleEnglishDate(std::string_view text, std::int32_t fromStyle,
-                               std::int32_t toStyle, std::int32_t sepCode) {
+std::string RestyleEnglishDate(std::string_view text, std::int32_t fromStyle, std::int32_t toStyle,
+                               std::int32_t sepCode) {
   const GregorianPieces date = ReadGregorianText(text, fromStyle);
   return FormatYMD(date.year, date.month, date.day, sepCode, toStyle);
 }

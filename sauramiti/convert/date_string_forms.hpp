@@ -52,7 +52,7 @@ std::string EnglishLiteralDate(std::string_view text, std::int32_t style, std::i
 
 // A Gregorian date text read with `fromStyle` and written again with `toStyle` and the
 // separator of `sepCode`. A source style outside 0 to 2 reads zeros.
-std::string RestyleEnglishDate(std::string_view text, std::int32_t fromStyle,
-                               std::int32_t toStyle, std::int32_t sepCode);
+std::string RestyleEnglishDate(std::string_view text, std::int32_t fromStyle, std::int32_t toStyle,
+                               std::int32_t sepCode);
 
 }  // namespace sauramiti::SauramitiRoutine

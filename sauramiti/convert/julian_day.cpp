@@ -1,10 +1,8 @@
-#include <sauramiti/convert/julian_day.hpp>
-
 #include <cmath>
-
 #include <sauramiti/base/checked_arithmetic.hpp>
 #include <sauramiti/base/rounding.hpp>
 #include <sauramiti/calendar/date_text.hpp>
+#include <sauramiti/convert/julian_day.hpp>
 
 namespace sauramiti::SauramitiRoutine {
 

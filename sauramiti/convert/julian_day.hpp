@@ -12,9 +12,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-
 #include <sauramiti/calendar/enumerations.hpp>
+#include <string>
 
 namespace sauramiti::SauramitiRoutine {
 

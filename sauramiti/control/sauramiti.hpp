@@ -1,0 +1,138 @@
+// The Sauramiti control: an embeddable date picker for the Bikram Sambat calendar.
+//
+// The control shows one BS month as 35 day cells beside (vertical arrangement, the default) or
+// under (horizontal) seven weekday headers, with a year list, a month list and two date panels
+// above; the user picks a day and the host receives Click. It also offers the calendar's
+// conversions as methods, which read and change nothing of the instance.
+//
+// Modes. The host's ambient UserMode is asked on every call that cares: true at run time (a
+// running application), false at design time (a form designer). Read-only date properties refuse
+// every Let (error 387 at design time, 382 at run time); `year`, `Value`, `JulianDate`,
+// `EnglishDateStyle` and `Separator` are set at run time only (387 at design time);
+// `WeekDayStyle` is read and set at design time only (Get 393, Let 382 at run time). Every
+// successful Let or Set ends by sending the host PropertyChanged with the property's name.
+//
+// Life: Initialize, then InitProperties (a new instance: defaults, today's date) or
+// ReadProperties (settings from the host's document, today's date); WriteProperties any number
+// of times; Terminate. The host calls UserControl_Resize after every size change.
+//
+// Booleans are 16-bit: 0 false, -1 true; a property keeps any other value as it came.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <sauramiti/base/font.hpp>
+#include <sauramiti/base/variant.hpp>
+#include <sauramiti/calendar/enumerations.hpp>
+#include <sauramiti/platform/host.hpp>
+#include <sauramiti/platform/property_bag.hpp>
+#include <string>
+
+namespace sauramiti {
+
+namespace view {
+struct ChildControls;
+}
+
+class Sauramiti {
+ public:
+  // Creates the child controls through the host's toolkit; the instance is then "created"
+  // (numbers zero, texts empty, no fonts) until InitProperties or ReadProperties.
+  explicit Sauramiti(platform::Host& host);
+  ~Sauramiti();
+  Sauramiti(const Sauramiti&) = delete;
+  Sauramiti& operator=(const Sauramiti&) = delete;
+
+  // Container events.
+  void Initialize();
+  void InitProperties();
+  void ReadProperties(platform::PropertyBag& bag);
+  void WriteProperties(platform::PropertyBag& bag);
+  void Terminate();
+  void UserControl_Resize();
+
+  // Properties, in the order of the control's interface.
+  std::int16_t English() const;
+  void English(std::int16_t value);
+  std::int16_t Enabled() const;
+  void Enabled(std::int16_t value);
+  Variant MaxYear() const;
+  void MaxYear(const Variant& value);
+  std::int16_t MinYear() const;
+  void MinYear(std::int16_t value);
+  std::string DateValue() const;
+  void DateValue(const std::string& value);
+  std::int16_t month() const;
+  void month(std::int16_t value);
+  std::int16_t Day() const;
+  void Day(std::int16_t value);
+  std::int16_t Weekday() const;
+  void Weekday(std::int16_t value);
+  std::int16_t year() const;
+  void year(std::int16_t value);
+  std::int32_t UjjainAhargana() const;
+  void UjjainAhargana(std::int32_t value);
+  std::string DateAD() const;
+  void DateAD(const std::string& value);
+  FontRef EnglishFont() const;
+  void EnglishFont(FontRef value);
+  FontRef NepaliFont() const;
+  void NepaliFont(FontRef value);
+  std::int16_t Vertical() const;
+  void Vertical(std::int16_t value);
+  std::string Value() const;
+  void Value(const std::string& value);
+  std::string EngStrDate() const;
+  void EngStrDate(const std::string& value);
+  double JulianDate() const;
+  void JulianDate(double value);
+  MyEnglishDateStyleConstants EnglishDateStyle() const;
+  void EnglishDateStyle(MyEnglishDateStyleConstants value);
+  MyWeekDayStyle WeekDayStyle() const;
+  void WeekDayStyle(MyWeekDayStyle value);
+  MyYMDSeparatorConstants Separator() const;
+  void Separator(MyYMDSeparatorConstants value);
+  std::string ToolTipText() const;
+  void ToolTipText(const std::string& value);
+
+  // Methods: pure conversions, the same in both modes.
+  std::string English2NepaliDate(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
+                                 MyYMDSeparatorConstants sepCode = sepSlash) const;
+  std::int16_t GetFirstWeekDay(std::int16_t myYear, std::int16_t myMonth) const;
+  std::int16_t GetDaysInMonth(std::int16_t myYear, std::int16_t myMonth,
+                              MyDateDistinguisherConstants whatdate) const;
+  std::int16_t GetWeekDay(std::int16_t thisyear, std::int16_t thismonth,
+                          std::int16_t thisday) const;
+  double GetKaliAhargana(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
+                         std::int16_t mywkday = 9) const;
+  std::string Nepali2EnglishDate(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
+                                 std::int16_t MyWeekDay = 9,
+                                 MyYMDSeparatorConstants SepCharCode = sepSlash,
+                                 MyEnglishDateStyleConstants style = datmmddyyyy) const;
+  double GetJulianDate(std::int16_t myY, std::int16_t myM, std::int16_t myD,
+                       std::int16_t MyWeekDay = 9) const;
+  std::string AharGana2NepaliDate(double KaliAhargana,
+                                  MyYMDSeparatorConstants sepCode = sepSlash) const;
+  std::string JDate2EnglishDate(double MyJulianDate, MyYMDSeparatorConstants sepCode = sepSlash,
+                                MyEnglishDateStyleConstants style = datmmddyyyy) const;
+
+  // Handlers of the child controls' events (the toolkit calls them through the handlers the
+  // control installs on its children; tests and scripts may call them directly).
+  void cboYear_Click();
+  void CBoMonth_Click();
+  void cboYear_DropDown();
+  void CBoMonth_DropDown();
+  void cboYear_KeyPress(std::int16_t& KeyAscii);
+  void CBoMonth_KeyPress(std::int16_t& KeyAscii);
+  void lblDay_Click(std::int16_t Index);
+
+  // The child controls, for hosts that need to reach them (keyboard focus, accessibility).
+  const view::ChildControls& Children() const;
+
+ private:
+  struct State;
+  platform::Host& host_;
+  std::unique_ptr<State> state_;
+};
+
+}  // namespace sauramiti

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds Sauramiti and starts it: the Qt demo host when a display is available, otherwise the
+# `sauramiti` command (the terminal picker on a terminal, today's date elsewhere).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh >&2
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/release -j "$(nproc)" >&2
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/release/qt/sauramiti-qt ]; then
+  exec build/release/qt/sauramiti-qt "$@"
+fi
+exec build/release/cli/sauramiti "$@"
