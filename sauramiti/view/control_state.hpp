@@ -1,0 +1,47 @@
+// The record of one control instance: its settings and its selected date.
+//
+// The control owns this record; the view reads it to draw and writes the two values that are its
+// own (the Gregorian panel title and the index of the highlighted day cell). The selected date
+// string `Value` ("YYYY/mm/dd/w") is the master of the selected year, month, day and weekday and
+// of the texts and numbers derived from them; ApplySelectedDate recomputes those from it.
+//
+// A created instance holds zeros, empty texts and no fonts until InitProperties gives it its
+// defaults or ReadProperties the values of a saved document. Booleans are 16-bit (0 false,
+// -1 true) and keep any other value as it came, because some rules ask for "exactly true".
+#pragma once
+
+#include <cstdint>
+#include <sauramiti/base/font.hpp>
+#include <sauramiti/base/variant.hpp>
+#include <sauramiti/calendar/enumerations.hpp>
+#include <string>
+
+namespace sauramiti::view {
+
+struct ControlState {
+  MyWeekDayStyle WeekDayStyle = wkdShort;
+  MyYMDSeparatorConstants Separator = sepSlash;
+  MyEnglishDateStyleConstants EnglishDateStyle = datmmddyyyy;
+  double JulianDate = 0.0;
+  std::string EngStrDate;
+  std::string Value;
+  std::int16_t Vertical = 0;
+  std::string DateValue;
+  std::int16_t month = 0;
+  std::int16_t Day = 0;
+  std::int16_t Weekday = 0;
+  std::int16_t year = 0;
+  std::int32_t UjjainAhargana = 0;
+  std::string DateAD;
+  FontRef EnglishFont;
+  FontRef NepaliFont;
+  Variant MaxYear;  // any value the host passes; read as a number only by the year list
+  std::int16_t MinYear = 0;
+  std::int16_t English = 0;
+
+  // The view's own per-instance values.
+  std::string EnglishPanelTitle;
+  std::int16_t SelectedCell = 0;  // day cell carrying the highlight, kept across refreshes
+};
+
+}  // namespace sauramiti::view
