@@ -1,0 +1,34 @@
+// The `sauramiti` command line: which subcommand runs, with what, and the exit status.
+//
+//   sauramiti                      today's BS date and its Gregorian date text
+//   sauramiti call METHOD [ARG...] one method of the control (method_call.hpp); status 1 when it
+//                                  answers "error N"
+//   sauramiti call --batch         one call a line from standard input (batch_call.hpp); status 0
+//   sauramiti to-ad [DATE...]      BS dates to Gregorian date texts (date_conversion.hpp)
+//   sauramiti to-bs [DATE...]      Gregorian dates to BS Value strings
+//
+// `--help` works on the command and on every subcommand, `--version` prints the version. A
+// command line that cannot be understood (an unknown subcommand or option, an option value out
+// of range) gets a one-line message on the error stream and status 2.
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+namespace sauramiti::cli {
+
+struct Streams {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+  // Set when standard input is a terminal: answers are then flushed line by line.
+  bool interactive = false;
+};
+
+// Runs the command for argv[1..argc-1] and returns its exit status.
+int RunCommandLine(int argc, const char* const* argv, const Streams& io);
+
+// What the bare command does: prints today's date (today.hpp).
+int RunBareCommand(const Streams& io);
+
+}  // namespace sauramiti::cli

@@ -1,0 +1,52 @@
+#include <array>
+#include <charconv>
+#include <cli/result_text.hpp>
+#include <cmath>
+#include <cstdint>
+#include <type_traits>
+#include <variant>
+
+namespace sauramiti::cli {
+
+namespace {
+
+// Below this magnitude every whole double is an exact integer of at most 15 digits.
+constexpr double kPlainIntegerLimit = 1e15;
+
+template <typename Number>
+void AppendChars(std::string& out, Number value) {
+  std::array<char, 32> buffer{};  // a shortest double needs at most 24 characters
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  out.append(buffer.data(), result.ptr);
+}
+
+}  // namespace
+
+void AppendDouble(std::string& out, double value) {
+  if (std::isnan(value)) {
+    out.append("nan");
+  } else if (std::isinf(value)) {
+    out.append(value < 0 ? "-inf" : "inf");
+  } else if (value == std::trunc(value) && std::fabs(value) < kPlainIntegerLimit) {
+    AppendChars(out, static_cast<std::int64_t>(value));  // -0.0 becomes 0 here
+  } else {
+    AppendChars(out, value);
+  }
+}
+
+void AppendResult(std::string& out, const MethodResult& result) {
+  std::visit(
+      [&out](const auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, std::string>) {
+          out.append(value);
+        } else if constexpr (std::is_same_v<T, double>) {
+          AppendDouble(out, value);
+        } else {
+          AppendChars(out, value);
+        }
+      },
+      result);
+}
+
+}  // namespace sauramiti::cli
