@@ -1,5 +1,4 @@
 #include <array>
-#include <cstdlib>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/base/utf8_text.hpp>
 #include <sauramiti/calendar/date_text.hpp>
@@ -10,12 +9,25 @@ namespace {
 
 constexpr std::array<std::string_view, 4> kSeparators = {"/", "-", ".", "\u00F7"};
 
-// The number written with at least `width` digits, zero-padded after the sign.
-void AppendPadded(std::string& out, std::int16_t value, std::size_t width) {
-  if (value < 0) out.push_back('-');
-  const std::string digits = std::to_string(std::abs(static_cast<std::int32_t>(value)));
-  if (digits.size() < width) out.append(width - digits.size(), '0');
-  out.append(digits);
+// Writes the number with at least `width` digits, zero-padded after the sign, and returns the
+// end of what it wrote (at most 6 characters: a sign and 5 digits).
+char* WritePadded(char* out, std::int16_t value, int width) {
+  int magnitude = value < 0 ? -static_cast<int>(value) : value;  // [0, 32768]
+  if (value < 0) *out++ = '-';
+  std::array<char, 5> digits{};
+  int count = 0;
+  do {
+    digits[static_cast<std::size_t>(count++)] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  for (int i = count; i < width; ++i) *out++ = '0';
+  while (count > 0) *out++ = digits[static_cast<std::size_t>(--count)];
+  return out;
+}
+
+char* WriteText(char* out, std::string_view text) {
+  for (const char c : text) *out++ = c;
+  return out;
 }
 
 }  // namespace
@@ -28,34 +40,35 @@ std::string_view SeparatorChar(std::int32_t code) {
 std::string FormatYMD(std::int16_t year, std::int16_t month, std::int16_t day, std::int32_t sepCode,
                       std::int32_t style) {
   const std::string_view sep = SeparatorChar(sepCode);
-  std::string out;
-  out.reserve(16);
+  // Three fields of at most 6 characters and two separators of at most 2 bytes.
+  std::array<char, 24> buffer{};
+  char* out = buffer.data();
   switch (style) {
     case datmmddyyyy:
-      AppendPadded(out, month, 2);
-      out.append(sep);
-      AppendPadded(out, day, 2);
-      out.append(sep);
-      AppendPadded(out, year, 4);
+      out = WritePadded(out, month, 2);
+      out = WriteText(out, sep);
+      out = WritePadded(out, day, 2);
+      out = WriteText(out, sep);
+      out = WritePadded(out, year, 4);
       break;
     case datddmmyyyy:
-      AppendPadded(out, day, 2);
-      out.append(sep);
-      AppendPadded(out, month, 2);
-      out.append(sep);
-      AppendPadded(out, year, 4);
+      out = WritePadded(out, day, 2);
+      out = WriteText(out, sep);
+      out = WritePadded(out, month, 2);
+      out = WriteText(out, sep);
+      out = WritePadded(out, year, 4);
       break;
     case datyyyymmdd:
-      AppendPadded(out, year, 4);
-      out.append(sep);
-      AppendPadded(out, month, 2);
-      out.append(sep);
-      AppendPadded(out, day, 2);
+      out = WritePadded(out, year, 4);
+      out = WriteText(out, sep);
+      out = WritePadded(out, month, 2);
+      out = WriteText(out, sep);
+      out = WritePadded(out, day, 2);
       break;
     default:
       break;
   }
-  return out;
+  return std::string(buffer.data(), out);
 }
 
 std::string ChangeSeparator(std::string_view text, std::int32_t fromCode, std::int32_t toCode) {
@@ -67,6 +80,14 @@ std::string ChangeSeparator(std::string_view text, std::int32_t fromCode, std::i
   if (from.empty()) return std::string(text);
   // Each separator is one whole character, so a byte search finds exactly the characters a
   // search by position would, and replacing them left to right is the position-by-position rule.
+  // Between two one-byte separators that is a byte-for-byte swap.
+  if (from.size() == 1 && to.size() == 1) {
+    std::string out(text);
+    for (char& c : out) {
+      if (c == from[0]) c = to[0];
+    }
+    return out;
+  }
   return ReplaceAll(text, from, to);
 }
 

@@ -6,6 +6,7 @@
 #include <sauramiti/calendar/first_weekday.hpp>
 #include <sauramiti/calendar/kali_ahargana.hpp>
 #include <sauramiti/calendar/month_structure.hpp>
+#include <sauramiti/calendar/year_structure_cache.hpp>
 
 namespace sauramiti::SauramitiRoutine {
 
@@ -36,24 +37,27 @@ double GetKaliAhargana(std::int16_t myYear, std::int16_t myMonth, std::int16_t m
   }
   const std::int16_t weekday = weekday_given ? mywkday : GetWeekDay(myYear, myMonth, myDay);
 
-  // Solar days since the Kali epoch, counting 30-day months: [1063431, 4729120].
+  // Solar days since the Kali epoch, counting 30-day months: [1063429, 4728574] for every input
+  // that passes the check above, whatever its day.
   const std::int32_t kali_year = Add16(myYear, kKaliYearOffset);  // [3045, 13043]
   std::int32_t t = Add32(Mul32(Add32(Mul32(kali_year, 12), myMonth - 1), 30), myDay - 1);
   t = Add32(t, kMonthCorrection[static_cast<std::size_t>(myMonth - 1)]);
 
-  // Civil-day estimate: T x 1577917828 / 1555200000, as two floored divisions.
-  const double solar = t;
-  const double estimate = solar + std::floor(solar / 69) + std::floor(solar / 8703);
+  // Civil-day estimate: T x 1577917828 / 1555200000, as T + floor(T / 69) + floor(T / 8703).
+  // T is positive, so the integer quotients are those floors, and the sum is exact.
+  const std::int32_t estimate = t + t / 69 + t / 8703;  // [1078963, 4797647]
 
   // Move to the nearest count with the date's weekday residue (Friday 0 ... Thursday 6).
-  const std::int32_t wanted = (weekday + 1) % 7;               // [0, 6]
-  const std::int32_t have = Mod32(RoundToInt32(estimate), 7);  // [0, 6]
-  std::int32_t shift = ((wanted - have) % 7 + 7) % 7;          // [0, 6]
-  if (shift > 3) shift -= 7;                                   // [-3, 3]
-  return estimate + shift;
+  const std::int32_t wanted = (weekday + 1) % 7;       // [0, 6]
+  const std::int32_t have = estimate % 7;              // [0, 6]
+  std::int32_t shift = ((wanted - have) % 7 + 7) % 7;  // [0, 6]
+  if (shift > 3) shift -= 7;                           // [-3, 3]
+  return static_cast<double>(estimate + shift);
 }
 
-double GetYearStartAhargana(std::int16_t year) { return GetKaliAhargana(year, 1, 1); }
+double GetYearStartAhargana(std::int16_t year) {
+  return IsValidYear(year) ? CachedYearStartAhargana(year) : 0;
+}
 
 YearMonthTable BuildMonthTables(std::int16_t year) {
   YearMonthTable table;
@@ -90,18 +94,30 @@ std::string AharganaToValueString(double K) {
     days = K - next_start;
   }
 
-  const YearMonthTable table = BuildMonthTables(year);
-  std::int16_t month = 1;
-  while (!(days < table.DaysToMonthEnd[static_cast<std::size_t>(month)])) {
-    if (month == 12) Raise(kSubscriptOutOfRange);
-    ++month;
+  // Walk the months of the year to the one the count falls in. Valid years read their month
+  // lengths from the table; any other year (only reachable past year 9999) goes through the full
+  // procedure, whose months cannot hold the count and which fails as it always has.
+  std::array<std::int16_t, 13> month_days{};
+  if (IsValidYear(year)) {
+    const std::span<const MonthShape, 12> shape = CachedYearShape(year);
+    for (std::size_t m = 1; m <= 12; ++m) month_days[m] = shape[m - 1].days;
+  } else {
+    month_days = BuildMonthTables(year).MonthDays;
   }
-  std::int16_t day =
-      RoundToInt16(days - table.DaysToMonthEnd[static_cast<std::size_t>(month - 1)] + 1);
+  std::int16_t month = 1;
+  std::int16_t days_before = 0;  // days of the year before the month: [0, 420]
+  for (;; ++month) {
+    const std::int16_t days_to_end =
+        Add16(days_before, month_days[static_cast<std::size_t>(month)]);
+    if (days < days_to_end) break;
+    if (month == 12) Raise(kSubscriptOutOfRange);
+    days_before = days_to_end;
+  }
+  std::int16_t day = RoundToInt16(days - days_before + 1);
 
   // A count less than half a day before a month's start rounds to the day after the end of the
   // month it lies in: that day is the first of the next month.
-  if (day > table.MonthDays[static_cast<std::size_t>(month)]) {
+  if (day > month_days[static_cast<std::size_t>(month)]) {
     day = 1;
     if (month == 12) {
       month = 1;
@@ -113,12 +129,14 @@ std::string AharganaToValueString(double K) {
 
   std::string text = FormatYMD(year, month, day, sepSlash, datyyyymmdd);
   text += '/';
-  text += std::to_string(GetWeekDay(year, month, day));
+  text += static_cast<char>('0' + GetWeekDay(year, month, day));  // a weekday code is 0 to 7
   return text;
 }
 
 std::string AharGana2NepaliDate(double KaliAhargana, std::int32_t sepCode) {
-  return ChangeSeparator(AharganaToValueString(KaliAhargana), sepSlash, sepCode);
+  std::string text = AharganaToValueString(KaliAhargana);
+  if (sepCode == sepSlash) return text;  // the text already has its separators
+  return ChangeSeparator(text, sepSlash, sepCode);
 }
 
 }  // namespace sauramiti::SauramitiRoutine

@@ -28,16 +28,18 @@ std::string Nepali2EnglishDate(std::int16_t myYear, std::int16_t myMonth, std::i
                                std::int16_t MyWeekDay, std::int32_t SepCharCode,
                                std::int32_t style) {
   if (!IsAcceptedBsDate(myYear, myMonth, myDay, MyWeekDay)) return kInvalidBsDateText;
-  const GregorianDate date = JulianDayToGregorian(GetJulianDate(myYear, myMonth, myDay, MyWeekDay));
-  return ChangeSeparator(FormatYMD(date.year, date.month, date.day, sepSlash, style), sepSlash,
-                         SepCharCode);
+  const double julian = GetKaliAhargana(myYear, myMonth, myDay, MyWeekDay) + kKaliEpochJulianDay;
+  const GregorianDate date = JulianDayToGregorian(julian);
+  // The fields hold only digits and minus signs, so writing them with the wanted separator is
+  // the same as writing them with "/" and replacing every "/" afterwards.
+  return FormatYMD(date.year, date.month, date.day, SepCharCode, style);
 }
 
 std::string English2NepaliDate(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
                                std::int32_t sepCode) {
   if (!IsValidDate(myYear, myMonth, myDay, disEnglish)) return kInvalidGregorianDateText;
   const double kali = GregorianToJulianDay(myYear, myMonth, myDay) - kKaliEpochJulianDay;
-  return ChangeSeparator(AharganaToValueString(kali), sepSlash, sepCode);
+  return AharGana2NepaliDate(kali, sepCode);
 }
 
 std::string TodayValueString(const GregorianDate& today) {

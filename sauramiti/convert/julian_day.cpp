@@ -1,6 +1,6 @@
 #include <cmath>
+#include <cstdint>
 #include <sauramiti/base/checked_arithmetic.hpp>
-#include <sauramiti/base/rounding.hpp>
 #include <sauramiti/calendar/date_text.hpp>
 #include <sauramiti/convert/julian_day.hpp>
 
@@ -20,27 +20,55 @@ double GregorianToJulianDay(std::int16_t year, std::int16_t month, std::int16_t 
   return b + c + d + day + 1720994.5;
 }
 
+namespace {
+
+// floor(n / d) for a positive d.
+constexpr std::int64_t FloorDiv(std::int64_t n, std::int64_t d) {
+  const std::int64_t q = n / d;
+  return (n % d != 0 && n < 0) ? q - 1 : q;
+}
+
+// An exact integer narrowed to 16 bits, error 6 when it does not fit.
+std::int16_t Narrow16(std::int64_t v) {
+  if (v < INT16_MIN || v > INT16_MAX) Raise(kOverflow);
+  return static_cast<std::int16_t>(v);
+}
+
+}  // namespace
+
+// The classic formula is written with decimal constants: with Z the day number,
+//   alpha = Int((Z - 1867216.25) / 36524.25), A = Z + 1 + alpha - Int(alpha / 4),
+//   B = A + 1524, C = Int((B - 122.1) / 365.25), D = Int(365.25 C), E = Int((B - D) / 30.6001),
+//   day = B - D - Int(30.6001 E).
+// Each quotient is done here in exact integers, scaled to whole numbers (4, 100 and 10000
+// times). That gives the same results as doing it in doubles: no quotient is ever within
+// 1/306001 of a whole number unless it is one, while the rounding of doubles moves a
+// quotient by less than 1e-6 for day numbers below 2^40. Beyond 2^40 days (three billion
+// years) no year fits 16 bits, so those, NaN and the infinities are the overflow error at once.
 GregorianDate JulianDayToGregorian(double jd) {
-  const double z = std::floor(jd + 0.5);
-  double a = z;  // up to 4 October 1582 the Julian calendar
+  const double day_number = std::floor(jd + 0.5);
+  if (!(std::fabs(day_number) < 0x1p40)) Raise(kOverflow);
+  const auto z = static_cast<std::int64_t>(day_number);
+  std::int64_t a = z;  // up to 4 October 1582 the Julian calendar
   if (z > 2299160) {
-    const double alpha = std::floor((z - 1867216.25) / 36524.25);
-    a = z + 1 + alpha - std::floor(alpha / 4);
+    const std::int64_t alpha = FloorDiv(4 * z - 7468865, 146097);  // [11, 2^40 / 36524]
+    a = z + 1 + alpha - FloorDiv(alpha, 4);
   }
-  const double b = a + 1524;
-  const double c = std::floor((b - 122.1) / 365.25);
-  const double d = std::floor(365.25 * c);
-  const double e = std::floor((b - d) / 30.6001);
-  const double day = b - d - std::floor(30.6001 * e);
-  const double month = e < 13.5 ? e - 1 : e - 13;
-  const double year = month > 2.5 ? c - 4716 : c - 4715;
-  return {RoundToInt16(year), RoundToInt16(month), RoundToInt16(day)};
+  const std::int64_t b = a + 1524;
+  const std::int64_t c = FloorDiv(100 * b - 12210, 36525);
+  const std::int64_t d = FloorDiv(1461 * c, 4);
+  const std::int64_t e = FloorDiv(10000 * (b - d), 306001);  // b - d in [123, 488]: e in [4, 15]
+  const std::int64_t day = b - d - FloorDiv(306001 * e, 10000);
+  const std::int64_t month = e <= 13 ? e - 1 : e - 13;
+  const std::int64_t year = month >= 3 ? c - 4716 : c - 4715;
+  return {Narrow16(year), Narrow16(month), Narrow16(day)};
 }
 
 std::string JDate2EnglishDate(double MyJulianDate, std::int32_t sepCode, std::int32_t style) {
   const GregorianDate date = JulianDayToGregorian(MyJulianDate);
-  return ChangeSeparator(FormatYMD(date.year, date.month, date.day, sepSlash, style), sepSlash,
-                         sepCode);
+  // The fields hold only digits and minus signs, so writing them with the wanted separator is
+  // the same as writing them with "/" and replacing every "/" afterwards.
+  return FormatYMD(date.year, date.month, date.day, sepCode, style);
 }
 
 }  // namespace sauramiti::SauramitiRoutine
