@@ -227,6 +227,42 @@ TEST_F(PropertiesTest, ValueRecomputesEveryDerivedFieldAndShowsTheDate) {
   }
 }
 
+TEST_F(PropertiesTest, AnyValueTextIsAppliedAndShownWithoutFailing) {
+  // Value is taken unchecked; pieces that are no numbers read as 0 and a date the calendar
+  // rejects gives its fixed results, so setting it always completes.
+  const char* texts[] = {
+      "",
+      "2",
+      "2059",
+      "2059/0",
+      "2059/01/01/",
+      "0000/00/00/0",
+      "9999/12/32/7",
+      "0001/01/01/1",
+      "-999/-1/-1/-",
+      "2059/01/99/1",
+      "2059/01/01/0",
+      "2059/01/01/9",
+      "2059/01/32/9",
+      "2059÷01÷18÷4",
+      "\xff\xfe\xfd\xfc/\x80\x81/",
+      "2059/01/01/1 and more",
+      "    /  /  / ",
+      "2059 01 18 4",
+  };
+  for (const char* text : texts) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(ErrorOf([&] { control.Value(text); }), 0);
+    EXPECT_EQ(control.Value(), text);
+    if (control.JulianDate() == 0.0) {
+      EXPECT_EQ(control.DateAD(), "Nepali2EnglishDate =Invalid Date");
+      EXPECT_EQ(control.UjjainAhargana(), 0);
+    } else {
+      EXPECT_EQ(control.JulianDate(), control.UjjainAhargana() + 588465.5);
+    }
+  }
+}
+
 TEST_F(PropertiesTest, ValueShowsTheDayInTheGrid) {
   control.Value("2059/02/01/4");  // Jestha begins on a Wednesday
   EXPECT_EQ(host.Combo("CBoMonth").Text(), "Jestha");

@@ -146,6 +146,22 @@ TEST_F(SelectionTest, ADirectClickOnACellWithoutADayIsAnError) {
   }
 }
 
+TEST_F(SelectionTest, EverySixteenBitIndexEndsInADateOrANumberedError) {
+  // 2059 Vaishaka: cells 0 to 30 hold days, 31 to 34 are empty.
+  for (std::int32_t index = -32768; index <= 32767; ++index) {
+    const std::int32_t error =
+        ErrorOf([&] { control.lblDay_Click(static_cast<std::int16_t>(index)); });
+    if (index >= 0 && index <= 30) {
+      ASSERT_EQ(error, 0) << index;
+      ASSERT_EQ(control.Day(), index + 1);
+    } else if (index >= 31 && index <= 34) {
+      ASSERT_EQ(error, kTypeMismatch) << index;
+    } else {
+      ASSERT_EQ(error, kSubscriptOutOfRange) << index;
+    }
+  }
+}
+
 TEST_F(SelectionTest, AFailureWhileApplyingTheNewDateRaisesNoClick) {
   control.EnglishDateStyle(static_cast<MyEnglishDateStyleConstants>(7));
   Events();
