@@ -49,7 +49,8 @@ Methods and their parameters ([...] optional, with its default):
 Method names ignore letter case. Years, months, days and weekdays are 16-bit integers,
 separator codes (0 "/", 1 "-", 2 ".", 3 "÷"), styles (0 mm/dd/yyyy, 1 dd/mm/yyyy,
 2 yyyy/mm/dd) and whatdate any 32-bit integer; the two day counts are decimal numbers
-(also nan, inf, -inf). "-" leaves an optional argument at its default.
+(also nan, inf, -inf). "-" leaves an optional argument at its default; for a required
+one it counts as missing.
 
 Prints one line: the result, or "error N" for a run-time error N (6 overflow, 13 an
 argument that is not a number of its kind, 438 no such method, 450 wrong number of
@@ -67,6 +68,8 @@ Examples:
 constexpr const char* kToAdFooter =
     R"(A BS date is year/month/day with "/", "-", "." or "÷" between the numbers, the same one
 throughout; a fourth number, the weekday code of a Value string, must be the date's own.
+Gregorian dates before 15 October 1582 come out in the Julian calendar, as the control
+gives them (to-bs reads every date as Gregorian).
 Without DATE, converts one date a line from standard input to one line each (an empty line
 for a date that fails). A date that cannot be converted is reported on standard error; the
 exit status is then 1.

@@ -2,6 +2,7 @@
 #include <cli/typed_date.hpp>
 #include <optional>
 #include <sauramiti/base/runtime_error.hpp>
+#include <sauramiti/calendar/calendar_tables.hpp>
 #include <sauramiti/calendar/enumerations.hpp>
 #include <sauramiti/calendar/month_structure.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
@@ -21,6 +22,9 @@ DateConversion BsToGregorian(std::string_view input, const DateOptions& options)
     return Failed("no such date in the BS calendar (years 1 to 9999)");
   }
   if (date->weekday) {
+    if (!routine::IsValidWeekDay(*date->weekday)) {
+      return Failed("the weekday code must be 1 (Sunday) to 7 (Saturday)");
+    }
     const std::int16_t actual = routine::GetWeekDay(date->year, date->month, date->day);
     if (*date->weekday != actual) {
       return Failed("the date falls on weekday " + std::to_string(actual) + ", not " +

@@ -2,7 +2,8 @@
 //
 // to-ad takes BS dates (typed_date.hpp; a weekday, if given, must be the date's own) and writes
 // each as a Gregorian date text in the chosen separator and date style: 2059/01/01 gives
-// "04/14/2002". to-bs takes Gregorian dates of years 1 to 9999 and writes each as a BS Value
+// "04/14/2002"; as with the control, days before 15 October 1582 come out in the Julian
+// calendar. to-bs takes Gregorian dates of years 1 to 9999 and writes each as a BS Value
 // string with the chosen separator: 2002-04-14 gives "2059/01/01/1".
 //
 // Dates come from the command line, or, when none are given, one a line from standard input

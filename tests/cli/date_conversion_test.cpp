@@ -68,6 +68,7 @@ TEST(ConvertTypedDateTest, ConvertsOrSaysWhy) {
       {"styled and dashed", kToAd, "2059.1.1", {1, 2}, true, "2002-04-14"},
       {"with its own weekday", kToAd, "2059/01/01/1", {}, true, "04/14/2002"},
       {"wrong weekday", kToAd, "2059/01/01/3", {}, false, "weekday 1, not 3"},
+      {"no such weekday", kToAd, "2059/01/01/8", {}, false, "1 (Sunday) to 7 (Saturday)"},
       {"day past the month", kToAd, "2059/01/32", {}, false, "no such date"},
       {"year 10000", kToAd, "10000/01/01", {}, false, "no such date"},
       {"not a date", kToAd, "today", {}, false, "not a BS date"},
