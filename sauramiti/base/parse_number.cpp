@@ -28,8 +28,15 @@ long DecimalMagnitude(std::string_view digits) {
   const std::size_t e = digits.find_first_of("eE");
   long exponent = 0;
   if (e != std::string_view::npos) {
-    std::from_chars(digits.data() + e + 1 + (digits[e + 1] == '+'), digits.data() + digits.size(),
-                    exponent);
+    const char* exponent_begin = digits.data() + e + 1 + (digits[e + 1] == '+');
+    const auto result = std::from_chars(exponent_begin, digits.data() + digits.size(), exponent);
+    // An exponent too long for a long is far beyond any double either way; keep its sign, and
+    // keep it small enough that adding the digits' position cannot overflow.
+    constexpr long kFarBeyond = 1'000'000'000;
+    if (result.ec == std::errc::result_out_of_range) {
+      exponent = *exponent_begin == '-' ? -kFarBeyond : kFarBeyond;
+    }
+    exponent = std::clamp(exponent, -kFarBeyond, kFarBeyond);
     digits = digits.substr(0, e);
   }
   const std::size_t point = std::min(digits.find('.'), digits.size());
