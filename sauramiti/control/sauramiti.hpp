@@ -17,6 +17,14 @@
 // of times; Terminate. The host calls UserControl_Resize after every size change.
 //
 // Booleans are 16-bit: 0 false, -1 true; a property keeps any other value as it came.
+//
+// Errors reach the host as sauramiti::RuntimeError carrying the number (382, 387, 393 for
+// refused accessors; 5, 6, 9, 11, 13 from the calendar, the view and the property bag; 91 when
+// the view needs a font property that holds no font object). Nothing is caught inside: what was
+// stored before the failing step stays stored, and no PropertyChanged follows a failure.
+//
+// The instance installs its handlers on its children and its Resize handler on the host; its
+// destructor installs an empty Resize handler, so a host must not call an empty one.
 #pragma once
 
 #include <cstdint>

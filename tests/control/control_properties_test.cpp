@@ -371,6 +371,8 @@ TEST_F(PropertiesTest, EnabledIsTheSurfacesStateAndBlanksTheView) {
   EXPECT_FALSE(host.Combo("cboYear").Enabled());
   for (int j = 0; j < 35; ++j) EXPECT_FALSE(host.Day(j).Enabled()) << j;
   EXPECT_EQ(host.Combo("cboYear").Text(), "");
+  EXPECT_EQ(host.Combo("cboYear").ListCount(), 101);  // texts emptied, items kept
+  EXPECT_EQ(host.Combo("CBoMonth").ListCount(), 12);
 
   control.Enabled(5);  // any non-zero value enables
   EXPECT_EQ(control.Enabled(), -1);

@@ -395,45 +395,6 @@ TEST_F(MonthViewTest, TheMonthPositionIsA16BitSubtraction) {
   EXPECT_EQ(ErrorOf([&] { ShowSelectedDate(view); }), kOverflow);
 }
 
-TEST_F(MonthViewTest, ARefreshOfADisabledControlStopsAtTheEmptyGrid) {
-  host.Resize(4800, 4800);
-  host.Enabled(false);
-  RefreshView(view);
-  EXPECT_EQ(applied, 0);
-  EXPECT_EQ(host.Combo("cboYear").ListCount(), 0);
-  EXPECT_EQ(controls.Label1->Caption(), "");
-  for (const auto& header : controls.lblWD) EXPECT_EQ(header->Caption(), " ");
-  for (const auto& cell : controls.lblDay) EXPECT_FALSE(cell->Enabled());
-  EXPECT_EQ(controls.Frame2->Width(), 4799.0F);  // but it is arranged
-}
-
-TEST_F(MonthViewTest, ApplyingDisabledBlanksEveryChildButKeepsTheListItems) {
-  onApply = [this] {
-    state.year = 2059;
-    state.month = 1;
-    state.Day = 1;
-  };
-  RefreshView(view);
-  ApplyEnabled(view, 0);
-  EXPECT_EQ(controls.Label1->Caption(), "");
-  EXPECT_EQ(controls.Label2->Caption(), "");
-  EXPECT_FALSE(controls.Label1->Enabled());
-  EXPECT_FALSE(controls.cboYear->Enabled());
-  EXPECT_FALSE(controls.CBoMonth->Enabled());
-  for (const auto& header : controls.lblWD) {
-    EXPECT_EQ(header->Caption(), "");
-    EXPECT_FALSE(header->Enabled());
-  }
-  for (const auto& cell : controls.lblDay) {
-    EXPECT_EQ(cell->Caption(), "");
-    EXPECT_FALSE(cell->Enabled());
-  }
-  EXPECT_EQ(controls.cboYear->Text(), "");
-  EXPECT_EQ(controls.CBoMonth->Text(), "");
-  EXPECT_EQ(controls.cboYear->ListCount(), 101);
-  EXPECT_EQ(controls.CBoMonth->ListCount(), 12);
-}
-
 TEST_F(MonthViewTest, AFontPropertyWithoutAFontIsAnError) {
   state.EnglishFont.reset();
   EXPECT_EQ(ErrorOf([&] { ShowWeekdayHeaders(view); }), 91);

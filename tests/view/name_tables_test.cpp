@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sauramiti/base/utf8_text.hpp>
 #include <sauramiti/view/name_tables.hpp>
 #include <string>
 
@@ -45,12 +44,6 @@ TEST(LoadNameTablesTest, FillsEveryTableInOneLanguage) {
     for (std::size_t i = 1; i < 13; ++i) EXPECT_FALSE(MonthNames[i].empty()) << i;
     for (std::size_t i = 1; i < 13; ++i) EXPECT_FALSE(EnglishMonthNames[i].empty()) << i;
   }
-}
-
-TEST(LoadNameTablesTest, TheEnglishPanelTitleEndsInABlank) {
-  std::string title;
-  LoadNameTables(-1, title);
-  EXPECT_EQ(CharLength(NepaliPanelTitle), 12U);
 }
 
 TEST(LoadNameTablesTest, EveryNepaliWeekdayEndsInTheSameThreeCharacters) {
