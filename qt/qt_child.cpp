@@ -1,0 +1,20 @@
+#include <qt/qt_child.hpp>
+
+namespace sauramiti::qt {
+
+QtChild::QtChild(QtToolkit& toolkit, std::string_view name, QWidget* widget)
+    : toolkit_(toolkit), name_(name), widget_(widget) {
+  widget->setObjectName(ToQString(name_));
+  toolkit_.Register(*this);
+}
+
+QtChild::~QtChild() {
+  toolkit_.Unregister(*this);
+  delete widget_.data();
+}
+
+void QtChild::Place() {
+  if (QWidget* w = Widget()) w->setGeometry(PixelRect());
+}
+
+}  // namespace sauramiti::qt
