@@ -1,0 +1,220 @@
+// SauramitiWidget: the Sauramiti date picker as a Qt widget.
+//
+// The widget owns one `sauramiti::Sauramiti` control and is its host: it is the control's
+// surface, its child controls are Qt widgets inside it (qt_toolkit.hpp), and the control's
+// Click and PropertyChanged come out as the signals clicked() and propertyChanged(name).
+// A new widget holds a new instance (InitProperties: the default settings and today's date,
+// from QDate::currentDate()); newDocument() and load() replace it with a fresh or a saved one.
+//
+//   #include <qt/sauramiti_widget.hpp>
+//   auto* picker = new sauramiti::qt::SauramitiWidget(parent);
+//   QObject::connect(picker, &sauramiti::qt::SauramitiWidget::clicked, [picker] {
+//     qDebug() << picker->value() << picker->dateAD();  // "2059/01/15/1" "04/28/2002"
+//   });
+//
+// Properties. Every property of the control is a Qt property of the same name ("English",
+// "MaxYear", "Value", ...). The ones a property browser lists (English, Enabled, MaxYear,
+// MinYear, EnglishFont, NepaliFont, Vertical, WeekDayStyle, ToolTipText) are DESIGNABLE, the
+// others not; each property's help text is the class info of its name. The control's own rules
+// hold: read-only dates refuse every set (387 in design mode, 382 at run time), Value, year,
+// JulianDate, EnglishDateStyle and Separator are set at run time only, WeekDayStyle is read and
+// set in design mode only. Qt must not see exceptions, so the Qt accessors never throw: a
+// refused or failing access emits errorRaised(number, description) instead, and a refused read
+// returns an invalid QVariant (WeekDayStyle is the only property whose read can be refused).
+// control() gives the control itself, whose accessors throw sauramiti::RuntimeError.
+//
+// Modes. setUserMode(true) is run time, the default; setUserMode(false) is design mode, in which
+// the control refuses its run-time settings and the widget passes no user input to the picker,
+// as a form designer's sheet does.
+//
+// Size. The control's size is the widget's size in twips (1440 per inch at the screen's logical
+// resolution). A new instance sets itself to 3000 by 3000 twips; a layout or the user may give
+// the widget any other size, and every change runs the control's Resize, which lays the picker
+// out again. The size hint is the control's design size, 5535 by 5220 twips.
+//
+// Nepali. In Nepali mode (English false) the control writes legacy-font ASCII; the widget shows
+// it as Unicode Devanagari with a Devanagari font, while every property and child returns the
+// ASCII as written (display_text.hpp).
+//
+// Keyboard. With the focus on the widget, the arrow keys move a focus mark over the enabled day
+// cells (grid_navigation.hpp), Enter or Space clicks the marked cell exactly as the mouse does,
+// and Page Up / Page Down choose the previous / next entry of the month list, as if the user had
+// chosen it there; past Chaitra or before Vaishaka they first choose the next or previous year
+// of the year list (nothing happens at the list's ends). Each day cell's accessible name reads
+// the date it stands for: "Sunday 1 Vaishaka 2059", in Devanagari in Nepali mode.
+#pragma once
+
+#include <QDate>
+#include <QFont>
+#include <QString>
+#include <QVariant>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <qt/grid_navigation.hpp>
+#include <qt/qt_host.hpp>
+#include <sauramiti/control/sauramiti.hpp>
+
+namespace sauramiti::qt {
+
+class QtComboBox;
+class QtLabel;
+
+class SauramitiWidget : public QWidget {
+  Q_OBJECT
+
+  Q_PROPERTY(bool English READ english WRITE setEnglish DESIGNABLE true)
+  Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled DESIGNABLE true)
+  Q_PROPERTY(QVariant MaxYear READ maxYear WRITE setMaxYear DESIGNABLE true)
+  Q_PROPERTY(int MinYear READ minYear WRITE setMinYear DESIGNABLE true)
+  Q_PROPERTY(QString DateValue READ dateValue WRITE setDateValue DESIGNABLE false)
+  Q_PROPERTY(int month READ month WRITE setMonth DESIGNABLE false)
+  Q_PROPERTY(int Day READ day WRITE setDay DESIGNABLE false)
+  Q_PROPERTY(int Weekday READ weekday WRITE setWeekday DESIGNABLE false)
+  Q_PROPERTY(int year READ year WRITE setYear DESIGNABLE false)
+  Q_PROPERTY(int UjjainAhargana READ ujjainAhargana WRITE setUjjainAhargana DESIGNABLE false)
+  Q_PROPERTY(QString DateAD READ dateAD WRITE setDateAD DESIGNABLE false)
+  Q_PROPERTY(QFont EnglishFont READ englishFont WRITE setEnglishFont DESIGNABLE true)
+  Q_PROPERTY(QFont NepaliFont READ nepaliFont WRITE setNepaliFont DESIGNABLE true)
+  Q_PROPERTY(bool Vertical READ vertical WRITE setVertical DESIGNABLE true)
+  Q_PROPERTY(QString Value READ value WRITE setValue DESIGNABLE false)
+  Q_PROPERTY(QString EngStrDate READ engStrDate WRITE setEngStrDate DESIGNABLE false)
+  Q_PROPERTY(double JulianDate READ julianDate WRITE setJulianDate DESIGNABLE false)
+  Q_PROPERTY(int EnglishDateStyle READ englishDateStyle WRITE setEnglishDateStyle DESIGNABLE false)
+  Q_PROPERTY(QVariant WeekDayStyle READ weekDayStyle WRITE setWeekDayStyle DESIGNABLE true)
+  Q_PROPERTY(int Separator READ separator WRITE setSeparator DESIGNABLE false)
+  Q_PROPERTY(QString ToolTipText READ toolTipText WRITE setToolTipText DESIGNABLE true)
+  Q_PROPERTY(bool userMode READ userMode WRITE setUserMode DESIGNABLE false)
+
+  // Help texts, by property name.
+  Q_CLASSINFO("English", "Returns/Sets whether the control is to be displayed in English")
+  Q_CLASSINFO("MaxYear", "Sets/Return the Maximum Year to be displayed in the combobox")
+  Q_CLASSINFO("MinYear", "Sets/Return the Minimum Year to be displayed in the combobox")
+  Q_CLASSINFO("DateValue", "Gives the Date in Literal String")
+  Q_CLASSINFO("month", "Returns the Month")
+  Q_CLASSINFO("Day", "Returns the Day")
+  Q_CLASSINFO("Weekday", "Gives the WeekDay of selected date")
+  Q_CLASSINFO("year", "Gives the year of the selected date")
+  Q_CLASSINFO("UjjainAhargana", "Gives the value of Day passed since the beginning of Kali")
+  Q_CLASSINFO("DateAD", "Gives the Christian Equivalent date of Selected date")
+  Q_CLASSINFO("EnglishFont", "Returns/sets the name of the font when the ENGLISH property is true")
+  Q_CLASSINFO("NepaliFont", "Returns/Sets the font when the control's ENGLISH property is false")
+  Q_CLASSINFO("Vertical",
+              "Return/Sets whether the control is to be displayed vertically or horizontally")
+  Q_CLASSINFO("Value", "Gives the Date in YYYY/mm/dd/w format")
+  Q_CLASSINFO("WeekDayStyle", "Returns/Sets the style of the weekday to be displayed")
+  Q_CLASSINFO("ToolTipText",
+              "Returns/sets the text displayed when the mouse is paused over the control.")
+
+ public:
+  explicit SauramitiWidget(QWidget* parent = nullptr);
+  ~SauramitiWidget() override;
+
+  // The control itself; its accessors raise sauramiti::RuntimeError.
+  Sauramiti& control() { return *control_; }
+  const Sauramiti& control() const { return *control_; }
+
+  bool english() const;
+  void setEnglish(bool english);
+  bool controlEnabled() const;
+  void setControlEnabled(bool enabled);
+  QVariant maxYear() const;
+  void setMaxYear(const QVariant& maxYear);
+  int minYear() const;
+  void setMinYear(int minYear);
+  QString dateValue() const;
+  void setDateValue(const QString& text);
+  int month() const;
+  void setMonth(int month);
+  int day() const;
+  void setDay(int day);
+  int weekday() const;
+  void setWeekday(int weekday);
+  int year() const;
+  void setYear(int year);
+  int ujjainAhargana() const;
+  void setUjjainAhargana(int ahargana);
+  QString dateAD() const;
+  void setDateAD(const QString& text);
+  QFont englishFont() const;
+  void setEnglishFont(const QFont& font);
+  QFont nepaliFont() const;
+  void setNepaliFont(const QFont& font);
+  bool vertical() const;
+  void setVertical(bool vertical);
+  QString value() const;
+  void setValue(const QString& value);
+  QString engStrDate() const;
+  void setEngStrDate(const QString& text);
+  double julianDate() const;
+  void setJulianDate(double julianDate);
+  int englishDateStyle() const;
+  void setEnglishDateStyle(int style);
+  QVariant weekDayStyle();
+  void setWeekDayStyle(const QVariant& style);
+  int separator() const;
+  void setSeparator(int separator);
+  QString toolTipText() const;
+  void setToolTipText(const QString& text);
+
+  bool userMode() const { return host_.UserMode(); }
+  void setUserMode(bool run);
+
+  // A fixed date for "today" (for new and loaded instances); an invalid date is the clock again.
+  void setToday(const QDate& gregorianDate) { host_.SetToday(gregorianDate); }
+
+  // Documents. newDocument() makes a fresh instance (InitProperties); load() makes one from the
+  // JSON document at `path` (ReadProperties); save() writes the settings there. A file that
+  // cannot be read or written, or is not a valid document, raises
+  // sauramiti::document::DocumentError and leaves the instance and the file as they were; a saved
+  // value the control cannot take raises its RuntimeError out of load(), with the instance as the
+  // control left it. A document cannot be replaced from inside one of the control's own calls
+  // (a clicked() slot, say): that raises std::logic_error.
+  void newDocument();
+  void load(const QString& path);
+  void save(const QString& path);
+
+  // The child controls, by name ("lblDay(5)", "cboYear", "CBoMonth", "Label1", ...).
+  QtLabel* label(const QString& name) const;
+  QtComboBox* comboBox(const QString& name) const;
+  // The day cell carrying the keyboard's focus mark, or -1.
+  int focusedCell() const { return focusedCell_; }
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ signals:
+  void clicked();
+  void propertyChanged(const QString& name);
+  void errorRaised(int number, const QString& description);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  void CreateControl(const std::function<void(Sauramiti&)>& bringToLife);
+  void ReplaceControl(const std::function<void(Sauramiti&)>& bringToLife);
+  bool Attempt(const std::function<void()>& call) const;
+  template <typename T>
+  T Read(T fallback, const std::function<T()>& read) const;
+  void ReportError(const RuntimeError& error) const;
+
+  QtLabel* DayCell(int cell) const;
+  std::function<bool(int)> CellEnabled() const;
+  void NameDayCell(QtLabel& cell);
+  int DayCellIndex(const QtLabel& cell) const;
+  void MoveFocusMark(int cell);
+  void TurnMonth(int direction);
+
+  QtHost host_;
+  std::unique_ptr<Sauramiti> control_;
+  std::array<QtLabel*, kDayCells> dayCells_{};
+  int focusedCell_ = -1;
+  mutable int callDepth_ = 0;
+};
+
+}  // namespace sauramiti::qt
