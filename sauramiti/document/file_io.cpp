@@ -59,10 +59,15 @@ class TemporaryFile {
 // a counter, with O_EXCL below to be sure.
 std::filesystem::path TemporaryNameFor(const std::filesystem::path& file) {
   static std::atomic<unsigned> counter{0};
-  std::filesystem::path name = file;
-  name.replace_filename("." + file.filename().string() + ".tmp-" + std::to_string(::getpid()) +
-                        "-" + std::to_string(counter++));
-  return name;
+  std::string name = ".";
+  name += file.filename().string();
+  name += ".tmp-";
+  name += std::to_string(::getpid());
+  name += '-';
+  name += std::to_string(counter++);
+  std::filesystem::path temporary = file;
+  temporary.replace_filename(name);
+  return temporary;
 }
 
 void WriteAll(int fd, std::string_view contents, const std::filesystem::path& file) {
