@@ -38,7 +38,7 @@ void QtHost::SetSize(float width, float height) {
   height_ = height;
   surface_.resize(PixelSize());
   surface_.updateGeometry();
-  if (onResize_) onResize_();
+  FireResize(/*guarded=*/false);
 }
 
 void QtHost::SurfaceResized(QSize pixels) {
@@ -47,7 +47,24 @@ void QtHost::SurfaceResized(QSize pixels) {
   width_ = scale.ToTwipsX(pixels.width());
   height_ = scale.ToTwipsY(pixels.height());
   // Qt's event handlers must not see exceptions: an error of the arrangement goes to the sink.
-  if (onResize_) toolkit_.RunUserAction(onResize_);
+  FireResize(/*guarded=*/true);
+}
+
+void QtHost::FireResize(bool guarded) {
+  if (!onResize_) return;
+  const std::vector<int> before = toolkit_.ComboBoxHeights();
+  if (guarded) {
+    if (!toolkit_.RunUserAction(onResize_)) return;
+  } else {
+    onResize_();
+  }
+  if (onResize_ && toolkit_.ComboBoxHeights() != before) {
+    if (guarded) {
+      toolkit_.RunUserAction(onResize_);
+    } else {
+      onResize_();
+    }
+  }
 }
 
 QSize QtHost::PixelSize() const {

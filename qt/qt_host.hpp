@@ -2,10 +2,11 @@
 //
 // Size. The surface's size is kept in twips exactly as last set, by the control (a new instance
 // makes itself 3000 by 3000) or by Qt (a layout or the user resizing the window). The control's
-// own Width or Height resizes the widget to the nearest pixels and fires Resize once when the
-// value differs from the one held; the same value fires nothing. When Qt gives the widget a size
-// other than the one the twips held stand for, both sides take the new size in twips and Resize
-// fires once. The widget's echo of the control's own resize is recognised and fires nothing more.
+// own Width or Height resizes the widget to the nearest pixels and fires Resize when the value
+// differs from the one held; the same value fires nothing. When Qt gives the widget a size other
+// than the one the twips held stand for, both sides take the new size in twips and Resize fires.
+// The widget's echo of the control's own resize is recognised and fires nothing more. Each of
+// these is one Resize, or two while the lists settle (below).
 //
 // Enabled is the widget's own enabled state (QWidget::setEnabled), which Qt passes on to the
 // children's looks and input; the children still report the states the control gave them.
@@ -13,6 +14,11 @@
 // UserMode is true at run time and false in design mode, where the children receive no user
 // input, as on a form designer's sheet. The ambient font is the widget's font, as a new font
 // object on every request. Today is QDate::currentDate() unless a fixed date is set.
+//
+// Settling. The control reads a list's height while it lays itself out and only then scales the
+// lists' fonts, which changes their heights; the grid would start under the old height and the
+// lists would cover its first row until the next resize. So when a list's height changed while
+// Resize ran, the host reports the size once more and the arrangement settles at once.
 //
 // PropertyChanged and Click go to the functions the widget installs.
 #pragma once
@@ -70,6 +76,9 @@ class QtHost final : public platform::Host {
 
  private:
   void SetSize(float width, float height);
+  // Runs the Resize handler, and once more when a list's height changed meanwhile. With
+  // `guarded`, a run-time error goes to the toolkit's error sink instead of the caller.
+  void FireResize(bool guarded);
 
   QWidget& surface_;
   QtToolkit toolkit_;

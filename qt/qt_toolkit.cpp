@@ -122,3 +122,17 @@ void QtToolkit::PlaceAll() const {
 }
 
 }  // namespace sauramiti::qt
+
+namespace sauramiti::qt {
+
+std::vector<int> QtToolkit::ComboBoxHeights() const {
+  std::vector<int> heights;
+  for (const auto& [name, child] : children_) {
+    if (dynamic_cast<const QtComboBox*>(child) != nullptr && child->Widget() != nullptr) {
+      heights.push_back(child->Widget()->height());
+    }
+  }
+  return heights;
+}
+
+}  // namespace sauramiti::qt

@@ -25,6 +25,7 @@
 #include <sauramiti/platform/child_controls.hpp>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sauramiti::qt {
 
@@ -88,6 +89,9 @@ class QtToolkit {
 
   // Places every live child again, for a new screen resolution.
   void PlaceAll() const;
+
+  // The heights of the live combo boxes, in pixels, in name order.
+  std::vector<int> ComboBoxHeights() const;
 
  private:
   template <typename T>

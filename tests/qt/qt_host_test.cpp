@@ -4,7 +4,9 @@
 #include <QWidget>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <qt/qt_host.hpp>
+#include <vector>
 
 namespace sauramiti::qt {
 namespace {
@@ -17,6 +19,7 @@ class HostTest : public testing::Test {
   QWidget window_;
   QWidget surface_{&window_};
   QtHost host_{surface_};
+  std::unique_ptr<platform::Frame> Frame1_;
   int resizes_ = 0;
 };
 
@@ -63,6 +66,26 @@ TEST_F(HostTest, QtsResizeBecomesTheSizeInTwipsAndItsOwnEchoIsIgnored) {
   EXPECT_EQ(resizes_, 3);
   EXPECT_FLOAT_EQ(host_.Width(), 5535.0F);
   EXPECT_FLOAT_EQ(host_.Height(), 5220.0F);
+}
+
+TEST_F(HostTest, ResizeRunsOnceMoreWhileTheListsHeightsSettle) {
+  // Like the control's arrangement: it reads the list's height, then rescales its font.
+  Frame1_ = host_.CreateFrame(nullptr, "Frame1");
+  std::unique_ptr<platform::ComboBox> list = host_.CreateComboBox(*Frame1_, "cboYear");
+  std::vector<float> fontSizes;
+  host_.OnResize([&] {
+    ++resizes_;
+    const float points = host_.Height() / 200.0F;
+    fontSizes.push_back(points);
+    list->FontSize(points);
+  });
+  host_.SurfaceResized(QSize(300, 300));  // 4500 twips: 22.5 pt
+  EXPECT_EQ(resizes_, 2) << "the list grew during the first pass";
+  host_.SurfaceResized(QSize(300, 300));
+  EXPECT_EQ(resizes_, 2) << "the same size is no resize";
+  host_.Height(4500.5F);  // a size change too small to change the list's height
+  EXPECT_EQ(resizes_, 3);
+  EXPECT_EQ(fontSizes.size(), 3U);
 }
 
 TEST_F(HostTest, EnabledIsTheSurfacesOwnState) {
