@@ -1,0 +1,54 @@
+// The demo host's main window: the picker on a form, as a form designer or a running
+// application shows it, with a property browser, the live date values and an event log.
+//
+// File New makes a fresh picker (its defaults, today's date), Open loads a saved document and
+// Save writes one (JSON property bags). The Design / Run switch sets the ambient UserMode: in
+// design mode the picker takes no input and refuses its run-time settings. Every Click,
+// PropertyChanged and run-time error is logged; an error is also shown with its number.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <qt/sauramiti_widget.hpp>
+
+class QAction;
+class QPlainTextEdit;
+
+namespace sauramiti::qt::demo {
+
+class LiveValues;
+class PropertyBrowser;
+
+class DemoWindow final : public QMainWindow {
+ public:
+  explicit DemoWindow(QWidget* parent = nullptr);
+
+  SauramitiWidget& Picker() { return *picker_; }
+  // Logs a run-time error and, unless messages are off, shows it in a message box.
+  void ShowError(const RuntimeError& error);
+  void SetMessagesShown(bool shown) { messagesShown_ = shown; }
+
+ private:
+  void BuildMenus();
+  void NewDocument();
+  void OpenDocument();
+  bool SaveDocument(bool askForName);
+  bool MayDiscardChanges();
+  void SetRunMode(bool run);
+  void Log(const QString& line);
+  void ShowFailure(const QString& title, const QString& text);
+  void RefreshPanels();
+  void UpdateTitle();
+
+  SauramitiWidget* picker_ = nullptr;
+  PropertyBrowser* browser_ = nullptr;
+  LiveValues* values_ = nullptr;
+  QPlainTextEdit* log_ = nullptr;
+  QAction* designAction_ = nullptr;
+  QAction* runAction_ = nullptr;
+  QString documentPath_;
+  bool modified_ = false;
+  bool messagesShown_ = true;
+};
+
+}  // namespace sauramiti::qt::demo

@@ -1,0 +1,86 @@
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QPixmap>
+#include <cstring>
+#include <qt/demo/start_options.hpp>
+#include <sauramiti/convert/date_string_forms.hpp>
+
+namespace sauramiti::qt::demo {
+
+ParsedOptions ParseStartOptions(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("The Sauramiti date picker for the Bikram Sambat calendar, on a demo form."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption nepali(QStringLiteral("nepali"),
+                                  QStringLiteral("Label the picker in Nepali."));
+  const QCommandLineOption horizontal(QStringLiteral("horizontal"),
+                                      QStringLiteral("Weekdays as a row above the day cells."));
+  const QCommandLineOption size(QStringLiteral("size"),
+                                QStringLiteral("The picker's size in pixels, e.g. 400x380."),
+                                QStringLiteral("WxH"));
+  const QCommandLineOption date(QStringLiteral("date"),
+                                QStringLiteral("Select this BS date instead of today's."),
+                                QStringLiteral("YYYY/MM/DD"));
+  const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                      QStringLiteral("Render the picker to a PNG file and exit."),
+                                      QStringLiteral("FILE"));
+  const QCommandLineOption window(QStringLiteral("window"),
+                                  QStringLiteral("With --screenshot: render the whole window."));
+  parser.addOptions({nepali, horizontal, size, date, screenshot, window});
+  parser.process(arguments);
+  if (!parser.positionalArguments().isEmpty()) {
+    return {std::nullopt,
+            QStringLiteral("unexpected argument: ") + parser.positionalArguments().constFirst()};
+  }
+
+  StartOptions options;
+  options.nepali = parser.isSet(nepali);
+  options.horizontal = parser.isSet(horizontal);
+  if (parser.isSet(size)) {
+    options.size = ParseSizeOption(parser.value(size));
+    if (!options.size)
+      return {std::nullopt, QStringLiteral("--size wants WxH in pixels, 1 to 10000")};
+  }
+  if (parser.isSet(date)) {
+    options.date = ParseBsDateOption(parser.value(date));
+    if (!options.date) return {std::nullopt, QStringLiteral("--date wants YYYY/MM/DD")};
+  }
+  options.screenshotFile = parser.value(screenshot);
+  options.wholeWindow = parser.isSet(window);
+  if (options.wholeWindow && options.screenshotFile.isEmpty()) {
+    return {std::nullopt, QStringLiteral("--window goes with --screenshot")};
+  }
+  return {options, {}};
+}
+
+bool WantsScreenshot(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strncmp(argv[i], "--screenshot", std::strlen("--screenshot")) == 0) return true;
+  }
+  return false;
+}
+
+QString ApplyStartOptions(const StartOptions& options, SauramitiWidget& picker) {
+  if (options.nepali) picker.setEnglish(false);
+  if (options.horizontal) picker.setVertical(false);
+  if (options.size) picker.resize(*options.size);
+  if (options.date) {
+    const BsDate& d = *options.date;
+    Sauramiti& control = picker.control();
+    const std::int16_t weekday = control.GetWeekDay(d.year, d.month, d.day);
+    if (weekday == 0) return QStringLiteral("--date: not a date of the BS calendar");
+    try {
+      control.Value(
+          SauramitiRoutine::MakeValueString(d.year, d.month, d.day, weekday, control.Separator()));
+    } catch (const RuntimeError& error) {
+      return QStringLiteral("--date: run-time error %1").arg(error.Number());
+    }
+  }
+  return {};
+}
+
+bool RenderToPng(QWidget& widget, const QString& file) { return widget.grab().save(file, "PNG"); }
+
+}  // namespace sauramiti::qt::demo

@@ -1,0 +1,51 @@
+// What sauramiti-qt is asked to do from its command line.
+//
+//   sauramiti-qt [--nepali] [--horizontal] [--size WxH] [--date YYYY/MM/DD]
+//                [--screenshot FILE [--window]]
+//
+// --nepali and --horizontal start the picker in Nepali and in the horizontal arrangement;
+// --size gives the picker's size in pixels (each side 1 to 10000; the default is the control's
+// design size, 5535 by 5220 twips), or the window's in the demo window; --date selects a BS date
+// ("2059/01/15", any one of "/", "-",
+// "." between the parts) instead of today's. --screenshot renders the picker offscreen into a PNG
+// file and exits, without showing a window; with --window it renders the whole demo window.
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <qt/demo/typed_values.hpp>
+#include <qt/sauramiti_widget.hpp>
+
+namespace sauramiti::qt::demo {
+
+struct StartOptions {
+  bool nepali = false;
+  bool horizontal = false;
+  std::optional<QSize> size;
+  std::optional<BsDate> date;
+  QString screenshotFile;
+  bool wholeWindow = false;
+};
+
+// The options of `arguments` (the program's name first), or a message saying what is wrong.
+// `--help` and `--version` print and exit as usual.
+struct ParsedOptions {
+  std::optional<StartOptions> options;
+  QString error;
+};
+ParsedOptions ParseStartOptions(const QStringList& arguments);
+
+// Whether the command line asks for a screenshot (looked at before Qt starts, to choose the
+// offscreen platform).
+bool WantsScreenshot(int argc, char** argv);
+
+// Applies the language, arrangement, size and date to a picker. A date the BS calendar does
+// not have is refused with a message; "" on success.
+QString ApplyStartOptions(const StartOptions& options, SauramitiWidget& picker);
+
+// Renders `widget` into a PNG file; false when the file cannot be written.
+bool RenderToPng(QWidget& widget, const QString& file);
+
+}  // namespace sauramiti::qt::demo
