@@ -25,6 +25,14 @@ std::string ShortestNumber(double number) {
   return error == std::errc() ? std::string(buffer, stop) : std::string("?");
 }
 
+// A double in the shortest form, with ".0" after a whole number so that it reads back as a
+// double rather than as an integer.
+std::string DoubleText(double number) {
+  std::string text = ShortestNumber(number);
+  if (WholeNumber(text)) text += ".0";
+  return text;
+}
+
 }  // namespace
 
 Variant ParseTypedValue(std::string_view typed) {
@@ -61,9 +69,9 @@ std::string DescribeValue(const Variant& value) {
     case VariantType::Long:
       return std::to_string(value.LongValue());
     case VariantType::Single:
-      return ShortestNumber(static_cast<double>(value.SingleValue()));
+      return DoubleText(static_cast<double>(value.SingleValue()));
     case VariantType::Double:
-      return ShortestNumber(value.DoubleValue());
+      return DoubleText(value.DoubleValue());
     case VariantType::String: {
       const std::string& text = value.StringValue();
       return ReadsAsNumber(text) || (!text.empty() && text.front() == '"') ? '"' + text + '"'
