@@ -81,6 +81,9 @@ QString ApplyStartOptions(const StartOptions& options, SauramitiWidget& picker) 
   return {};
 }
 
-bool RenderToPng(QWidget& widget, const QString& file) { return widget.grab().save(file, "PNG"); }
+bool RenderToPng(QWidget& widget, const QString& file) {
+  // Quality 0 asks the PNG writer for its strongest compression: small files for the docs.
+  return widget.grab().save(file, "PNG", 0);
+}
 
 }  // namespace sauramiti::qt::demo
