@@ -4,9 +4,15 @@
 #include <cli/date_conversion.hpp>
 #include <cli/method_binding.hpp>
 #include <cli/method_call.hpp>
+#include <cli/month_calendar.hpp>
 #include <cli/routine_methods.hpp>
+#include <cli/script_runner.hpp>
 #include <cli/today.hpp>
+#include <cstdlib>
+#include <fstream>
+#include <map>
 #include <sauramiti/base/runtime_error.hpp>
+#include <sauramiti/platform/headless/system_clock.hpp>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -23,11 +29,14 @@ namespace {
 constexpr int kUsageError = 2;
 
 constexpr const char* kMainFooter =
-    R"(Without a subcommand, prints today's BS date as a Value string
-(yyyy/mm/dd/w, w the weekday: 1 Sunday ... 7 Saturday) and its Gregorian date.
+    R"(Without a subcommand, prints today's date as `sauramiti today` does and the current
+month as `sauramiti cal` draws it.
 
 Examples:
-  sauramiti                          today's date
+  sauramiti                          today's date and this month
+  sauramiti today --json             today's date as one JSON object
+  sauramiti cal 2081 9               Poush 2081 as the control shows it
+  sauramiti script checks.txt        drive a control instance, one command a line
   sauramiti to-ad 2059/01/01         04/14/2002
   sauramiti to-bs 2002-04-14         2059/01/01/1
   sauramiti call GetDaysInMonth 2059 3 1
@@ -91,6 +100,77 @@ Examples:
   sauramiti to-bs --sep 3 2002-04-14     2059÷01÷01÷1
   sort dates.txt | sauramiti to-bs)";
 
+constexpr const char* kTodayFooter =
+    R"(Prints the date properties a new control instance holds today, one a line: Value
+(yyyy/mm/dd/w, w the weekday: 1 Sunday ... 7 Saturday), DateValue (the BS date written
+out), DateAD (the Gregorian date), EngStrDate (its long form), JulianDate and
+UjjainAhargana (days since the start of the Kali era).
+
+With --nepali the control works in Nepali; its texts, held for a legacy Nepali font, are
+shown in Unicode Devanagari. --json prints one object keyed by the property names, with
+the texts as the control holds them, and in Nepali also "DateValueUnicode" and
+"EngStrDateUnicode" in Devanagari.
+
+Examples:
+  sauramiti today
+  sauramiti today --sep 1 --style 2      2081-08-20-6 and 2024-12-05
+  sauramiti today --nepali --json)";
+
+constexpr const char* kCalFooter =
+    R"(Draws one BS month as the date-picker control fills its view: the two date panels,
+the year and month lists and the grid of weekday headers and day cells, read from the
+control's own child controls. Without YEAR, the current month; with YEAR alone, the
+current month's namesake in that year. The selected day is today in the current month and
+day 1 in any other; it is shown between brackets, or in colour on a terminal.
+
+The default arrangement is the control's vertical one: weekdays down the left side, one
+column per week. --horizontal puts the weekdays on top and one week a row.
+
+Examples:
+  sauramiti cal
+  sauramiti cal 2081 1 --horizontal
+  sauramiti cal 2081 9 --nepali)";
+
+constexpr const char* kScriptFooter =
+    R"(Runs one command a line from FILE, or standard input, on a control instance hosted in
+memory. Blank lines and lines starting with # are skipped.
+
+  clock YYYY-MM-DD       the host's local date from now on
+  mode run|design        the host's UserMode
+  size W H               the surface size in twips (default 5535 5220)
+  new                    create an instance: Initialize, then InitProperties
+  load FILE              create an instance from a saved JSON document
+  save FILE              save the instance's properties as a JSON document
+  get NAME               print a property as TYPE VALUE
+  let NAME VALUE         set a property: True, False, 12, 2.5, "text", font "Tahoma" 8.25
+  call METHOD ARG...     call a method, as `sauramiti call` does
+  click-day K            click day cell K (0 to 34)
+  choose year|month I    choose entry I (from 0) of a list
+  dropdown year|month    open a list
+  type year|month CHAR   type a character into a list
+  events                 print the events since the last `events`
+  inspect CONTROL PROP   print a property of a child control (lblDay(3) caption, ...)
+  show                   draw the view as text
+
+A run-time error prints "error N" and the script goes on. A line that is not a command
+is reported on standard error as "script: line L: ..."; the script still runs to its end
+and then exits with status 2.
+
+Examples:
+  sauramiti script checks.txt
+  printf 'clock 2002-04-14\nnew\nget Value\nclick-day 17\nevents\n' | sauramiti script)";
+
+enum class ColorChoice { Auto, Always, Never };
+
+bool UseColor(ColorChoice choice, const Streams& io) {
+  if (choice != ColorChoice::Auto) return choice == ColorChoice::Always;
+  if (!io.outputIsTerminal) return false;
+  const char* noColor = std::getenv("NO_COLOR");
+  if (noColor != nullptr && *noColor != '\0') return false;
+  const char* term = std::getenv("TERM");
+  return term != nullptr && std::string_view(term) != "dumb";
+}
+
 int Usage(const Streams& io, std::string_view message) {
   io.err << "sauramiti: " << message << " (see sauramiti --help)\n";
   return kUsageError;
@@ -116,6 +196,31 @@ int RunCall(bool batch, const std::vector<std::string>& words, const Streams& io
   return answered ? 0 : 1;
 }
 
+int RunScriptCommand(const std::string& file, const Streams& io) {
+  if (file.empty() || file == "-") return RunScript(io.in, io.out, io.err, io.interactive);
+  std::ifstream in(file);
+  if (!in) return Usage(io, "script: cannot read " + file);
+  return RunScript(in, io.out, io.err, /*flushEachLine=*/false);
+}
+
+// Runs `draw` for today's date, read once; a date the control cannot show ends with status 1.
+template <typename Draw>
+int WithToday(const Streams& io, std::string_view what, Draw draw) {
+  try {
+    draw(headless::SystemLocalDate());
+    io.out.flush();
+    return 0;
+  } catch (const RuntimeError& error) {
+    io.out.flush();
+    io.err << "sauramiti: " << what << ": error " << error.Number() << " ("
+           << ErrorDescription(error.Number()) << ")\n";
+  } catch (const std::invalid_argument& error) {
+    io.out.flush();
+    io.err << "sauramiti: " << what << ": " << error.what() << '\n';
+  }
+  return 1;
+}
+
 void AddDateOptions(CLI::App& command, DateOptions& options, bool withStyle) {
   command
       .add_option("--sep", options.separator,
@@ -132,16 +237,13 @@ void AddDateOptions(CLI::App& command, DateOptions& options, bool withStyle) {
 }  // namespace
 
 int RunBareCommand(const Streams& io) {
-  try {
-    PrintToday(io.out, ReadLocalDate());
-    io.out.flush();
-    return 0;
-  } catch (const RuntimeError& error) {
-    io.err << "sauramiti: today's date cannot be converted: error " << error.Number() << '\n';
-  } catch (const std::runtime_error& error) {
-    io.err << "sauramiti: " << error.what() << '\n';
-  }
-  return 1;
+  return WithToday(io, "today", [&io](const platform::LocalDate& today) {
+    WriteTodayReport(io.out, TodayOptions{}, today);
+    io.out << '\n';
+    CalendarOptions calendar;
+    calendar.color = UseColor(ColorChoice::Auto, io);
+    WriteMonthCalendar(io.out, calendar, today);
+  });
 }
 
 int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
@@ -170,6 +272,44 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
   AddDateOptions(*toBs, toBsOptions, /*withStyle=*/false);
   toBs->footer(kToBsFooter);
 
+  TodayOptions todayOptions;
+  CLI::App* today = app.add_subcommand("today", "Today's BS date in the control's date properties");
+  today->add_flag("--json", todayOptions.json, "one JSON object keyed by the property names");
+  today
+      ->add_option("--sep", todayOptions.separator,
+                   "separator code: 0 \"/\" (default), 1 \"-\", 2 \".\", 3 \"÷\"")
+      ->check(CLI::Range(0, 3));
+  today
+      ->add_option("--style", todayOptions.style,
+                   "Gregorian date style: 0 mm/dd/yyyy (default), 1 dd/mm/yyyy, 2 yyyy/mm/dd")
+      ->check(CLI::Range(0, 2));
+  today->add_flag("--nepali", todayOptions.nepali, "the control in Nepali");
+  today->footer(kTodayFooter);
+
+  CalendarOptions calendarOptions;
+  std::int16_t calYear = 0;
+  std::int16_t calMonth = 0;
+  ColorChoice colorChoice = ColorChoice::Auto;
+  CLI::App* cal = app.add_subcommand("cal", "One BS month as the date-picker control shows it");
+  CLI::Option* yearOption =
+      cal->add_option("YEAR", calYear, "BS year, 1 to 9999")->check(CLI::Range(1, 9999));
+  CLI::Option* monthOption =
+      cal->add_option("MONTH", calMonth, "BS month, 1 (Vaishaka) to 12 (Chaitra)")
+          ->check(CLI::Range(1, 12));
+  cal->add_flag("--horizontal", calendarOptions.horizontal, "weekdays on top, one week a row");
+  cal->add_flag("--nepali", calendarOptions.nepali, "Nepali names and digits, in Devanagari");
+  cal->add_option("--color", colorChoice, "colours: auto (on a terminal, default), always, never")
+      ->transform(CLI::CheckedTransformer(
+          std::map<std::string, ColorChoice>{{"auto", ColorChoice::Auto},
+                                             {"always", ColorChoice::Always},
+                                             {"never", ColorChoice::Never}}));
+  cal->footer(kCalFooter);
+
+  std::string scriptFile;
+  CLI::App* script = app.add_subcommand("script", "Drive a control instance, one command a line");
+  script->add_option("FILE", scriptFile, "the script; standard input when none");
+  script->footer(kScriptFooter);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -191,6 +331,20 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
     return RunDateConversion(DateDirection::ToBs, dates, toBsOptions, io.in, io.out, io.err,
                              io.interactive);
   }
+  if (today->parsed()) {
+    return WithToday(io, "today", [&](const platform::LocalDate& date) {
+      WriteTodayReport(io.out, todayOptions, date);
+    });
+  }
+  if (cal->parsed()) {
+    if (yearOption->count() > 0) calendarOptions.year = calYear;
+    if (monthOption->count() > 0) calendarOptions.month = calMonth;
+    calendarOptions.color = UseColor(colorChoice, io);
+    return WithToday(io, "cal", [&](const platform::LocalDate& date) {
+      WriteMonthCalendar(io.out, calendarOptions, date);
+    });
+  }
+  if (script->parsed()) return RunScriptCommand(scriptFile, io);
   return RunBareCommand(io);
 }
 

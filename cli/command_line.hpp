@@ -1,6 +1,10 @@
 // The `sauramiti` command line: which subcommand runs, with what, and the exit status.
 //
-//   sauramiti                      today's BS date and its Gregorian date text
+//   sauramiti                      today's date and the current month (today.hpp,
+//                                  month_calendar.hpp)
+//   sauramiti today                today's date in the control's date properties (today.hpp)
+//   sauramiti cal [YEAR [MONTH]]   one BS month as the control draws it (month_calendar.hpp)
+//   sauramiti script [FILE]        drives a control instance (script_runner.hpp)
 //   sauramiti call METHOD [ARG...] one method of the control (method_call.hpp); status 1 when it
 //                                  answers "error N"
 //   sauramiti call --batch         one call a line from standard input (batch_call.hpp); status 0
@@ -23,12 +27,15 @@ struct Streams {
   std::ostream& err;
   // Set when standard input is a terminal: answers are then flushed line by line.
   bool interactive = false;
+  // Set when standard output is a terminal: colours are then shown where they are asked for
+  // with "auto".
+  bool outputIsTerminal = false;
 };
 
 // Runs the command for argv[1..argc-1] and returns its exit status.
 int RunCommandLine(int argc, const char* const* argv, const Streams& io);
 
-// What the bare command does: prints today's date (today.hpp).
+// What the bare command does without a terminal: prints today's date and the current month.
 int RunBareCommand(const Streams& io);
 
 }  // namespace sauramiti::cli

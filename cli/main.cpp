@@ -8,6 +8,7 @@
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   std::cin.tie(nullptr);
-  const sauramiti::cli::Streams io{std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) == 1};
+  const sauramiti::cli::Streams io{std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) == 1,
+                                   isatty(STDOUT_FILENO) == 1};
   return sauramiti::cli::RunCommandLine(argc, argv, io);
 }

@@ -1,33 +1,87 @@
 #include <cli/today.hpp>
-#include <ctime>
-#include <sauramiti/base/checked_arithmetic.hpp>
-#include <sauramiti/calendar/date_text.hpp>
-#include <sauramiti/convert/bs_gregorian.hpp>
-#include <sauramiti/convert/date_string_forms.hpp>
-#include <stdexcept>
+#include <sauramiti/control/sauramiti.hpp>
+#include <sauramiti/platform/headless/headless_host.hpp>
+#include <sauramiti/platform/headless/json_string.hpp>
+#include <sauramiti/platform/headless/value_format.hpp>
+#include <sauramiti/view/legacy_font_transcoder.hpp>
 #include <string>
+#include <terminal/display_width.hpp>
+#include <utility>
+#include <vector>
 
 namespace sauramiti::cli {
 
-namespace routine = SauramitiRoutine;
+namespace {
 
-routine::GregorianDate ReadLocalDate() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  if (now == static_cast<std::time_t>(-1) || localtime_r(&now, &local) == nullptr) {
-    throw std::runtime_error("cannot read the local date from the system clock");
-  }
-  return {To16(local.tm_year + 1900), To16(local.tm_mon + 1), To16(local.tm_mday)};
+struct TodaysDate {
+  std::string Value;
+  std::string DateValue;
+  std::string DateAD;
+  std::string EngStrDate;
+  double JulianDate = 0.0;
+  std::int32_t UjjainAhargana = 0;
+};
+
+TodaysDate ReadTodaysDate(const TodayOptions& options, platform::LocalDate today) {
+  headless::HeadlessHost host;
+  host.SetToday(today);
+  Sauramiti control(host);
+  control.Initialize();
+  control.InitProperties();
+  if (options.nepali) control.English(0);
+  control.Separator(static_cast<MyYMDSeparatorConstants>(options.separator));
+  control.EnglishDateStyle(static_cast<MyEnglishDateStyleConstants>(options.style));
+  TodaysDate date{control.Value(),      control.DateValue(),  control.DateAD(),
+                  control.EngStrDate(), control.JulianDate(), control.UjjainAhargana()};
+  control.Terminate();
+  return date;
 }
 
-void PrintToday(std::ostream& out, const routine::GregorianDate& today) {
-  const std::string value = routine::TodayValueString(today);
-  // The Gregorian text goes the control's way, from the BS date and its weekday back again,
-  // so both lines show what a control picking today would hold in Value and DateAD.
-  const routine::BsDateParts bs = routine::ReadValueString(value);
-  const std::string gregorian =
-      routine::Nepali2EnglishDate(bs.year, bs.month, bs.day, bs.weekday, sepSlash, datmmddyyyy);
-  out << value << '\n' << gregorian << '\n';
+void WriteForPeople(std::ostream& out, const TodaysDate& date, bool nepali) {
+  const auto named = [nepali](const std::string& text) {
+    return nepali ? view::LegacyFontToUnicode(text) : text;
+  };
+  const std::vector<std::pair<const char*, std::string>> lines = {
+      {"Value", date.Value},
+      {"DateValue", named(date.DateValue)},
+      {"DateAD", date.DateAD},
+      {"EngStrDate", named(date.EngStrDate)},
+      {"JulianDate", headless::FormatDouble(date.JulianDate)},
+      {"UjjainAhargana", std::to_string(date.UjjainAhargana)},
+  };
+  for (const auto& [label, text] : lines) {
+    out << terminal::PadRight(label, 16) << text << '\n';
+  }
+}
+
+void WriteJson(std::ostream& out, const TodaysDate& date, bool nepali) {
+  using headless::QuoteJsonString;
+  out << "{\n";
+  out << "  \"Value\": " << QuoteJsonString(date.Value) << ",\n";
+  out << "  \"DateValue\": " << QuoteJsonString(date.DateValue) << ",\n";
+  if (nepali) {
+    out << "  \"DateValueUnicode\": " << QuoteJsonString(view::LegacyFontToUnicode(date.DateValue))
+        << ",\n";
+  }
+  out << "  \"DateAD\": " << QuoteJsonString(date.DateAD) << ",\n";
+  out << "  \"EngStrDate\": " << QuoteJsonString(date.EngStrDate) << ",\n";
+  if (nepali) {
+    out << "  \"EngStrDateUnicode\": "
+        << QuoteJsonString(view::LegacyFontToUnicode(date.EngStrDate)) << ",\n";
+  }
+  out << "  \"JulianDate\": " << headless::FormatDouble(date.JulianDate) << ",\n";
+  out << "  \"UjjainAhargana\": " << date.UjjainAhargana << "\n}\n";
+}
+
+}  // namespace
+
+void WriteTodayReport(std::ostream& out, const TodayOptions& options, platform::LocalDate today) {
+  const TodaysDate date = ReadTodaysDate(options, today);
+  if (options.json) {
+    WriteJson(out, date, options.nepali);
+  } else {
+    WriteForPeople(out, date, options.nepali);
+  }
 }
 
 }  // namespace sauramiti::cli

@@ -1,21 +1,38 @@
-// Today's date, read from the local clock.
+// `sauramiti today`: today's BS date as a control shows it.
 //
-// The command reads the clock in exactly one place, ReadLocalDate, once per run, so that every
-// date it prints belongs to the same day even across midnight. Everything else takes the date as
-// an argument and can be tested with any date.
+// A new control instance on the headless host, its clock fixed to the given day, supplies the
+// six date properties: Value (the BS date string), DateValue (the BS date written out), DateAD
+// (the Gregorian date text), EngStrDate (its long form), JulianDate and UjjainAhargana. The
+// separator and the Gregorian date style are set on the instance as a host would set them (so
+// both Value and DateAD take the separator), and --nepali switches the instance to Nepali.
+//
+// For people, one property a line, its name first:
+//   Value           2059/01/01/1
+//   DateValue       2059 Vaishaka 1, Sunday
+//   ...
+// In Nepali the control's texts are legacy-font ASCII; people get them as Unicode Devanagari,
+// digits included.
+//
+// As JSON, one object whose keys are the property names, texts as the control stores them and
+// the two numbers as numbers. In Nepali the object adds "DateValueUnicode" and
+// "EngStrDateUnicode", the Devanagari renderings of the two texts with names in them.
 #pragma once
 
+#include <cstdint>
 #include <ostream>
-#include <sauramiti/convert/julian_day.hpp>
+#include <sauramiti/platform/host.hpp>
 
 namespace sauramiti::cli {
 
-// Today's local date by the system clock and time zone. Fails with a std::runtime_error if the
-// clock cannot be read.
-SauramitiRoutine::GregorianDate ReadLocalDate();
+struct TodayOptions {
+  bool json = false;
+  std::int32_t separator = 0;  // 0 "/", 1 "-", 2 ".", 3 "÷"
+  std::int32_t style = 0;      // 0 mm/dd/yyyy, 1 dd/mm/yyyy, 2 yyyy/mm/dd
+  bool nepali = false;
+};
 
-// Prints the BS date of `today` as a Value string ("2059/01/01/1") on one line and its Gregorian
-// date text ("04/14/2002") on the next. A date outside the calendar's range is a RuntimeError.
-void PrintToday(std::ostream& out, const SauramitiRoutine::GregorianDate& today);
+// Writes the report for the local date `today`; a date the calendar cannot convert is a
+// RuntimeError.
+void WriteTodayReport(std::ostream& out, const TodayOptions& options, platform::LocalDate today);
 
 }  // namespace sauramiti::cli

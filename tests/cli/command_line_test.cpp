@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cli/command_line.hpp>
-#include <cli/today.hpp>
 #include <initializer_list>
 #include <sstream>
 #include <string>
@@ -97,6 +96,9 @@ TEST(RunCommandLineTest, HelpAndVersionGoToStandardOutput) {
   for (std::initializer_list<const char*> words : {std::initializer_list<const char*>{"--help"},
                                                    {"call", "--help"},
                                                    {"to-ad", "--help"},
+                                                   {"today", "--help"},
+                                                   {"cal", "--help"},
+                                                   {"script", "--help"},
                                                    {"to-bs", "-h"}}) {
     const RunResult result = RunCommand(words);
     EXPECT_EQ(result.status, 0);
@@ -127,33 +129,49 @@ TEST(RunCommandLineTest, DateSubcommandsUseTheirOptions) {
   EXPECT_NE(failed.err.find("\"2002-02-30\""), std::string::npos) << failed.err;
 }
 
-TEST(RunCommandLineTest, BareCommandPrintsTodaysDate) {
+TEST(RunCommandLineTest, BareCommandPrintsTodayAndThisMonth) {
   const RunResult result = RunCommand({});
   EXPECT_EQ(result.status, 0) << result.err;
-  std::ostringstream expected;
-  PrintToday(expected, ReadLocalDate());  // the test may straddle midnight; then it runs again
-  if (result.out != expected.str()) {
-    EXPECT_EQ(RunCommand({}).out, expected.str());
+  const RunResult today = RunCommand({"today"});
+  const RunResult month = RunCommand({"cal", "--color", "never"});
+  // The test may straddle midnight; then it runs again.
+  if (result.out != today.out + "\n" + month.out) {
+    EXPECT_EQ(RunCommand({}).out, RunCommand({"today"}).out + "\n" + RunCommand({"cal"}).out);
+  }
+  EXPECT_TRUE(result.out.starts_with("Value ")) << result.out;
+}
+
+TEST(RunCommandLineTest, TodayCalAndScriptCheckTheirArguments) {
+  const std::initializer_list<Case> cases = {
+      {"month out of range", {"cal", "2081", "13"}, 2, ""},
+      {"year out of range", {"cal", "10000"}, 2, ""},
+      {"unknown colour choice", {"cal", "--color", "sometimes"}, 2, ""},
+      {"separator out of range", {"today", "--sep", "4"}, 2, ""},
+      {"script file that cannot be read", {"script", "/nonexistent/script.txt"}, 2, ""},
+  };
+  for (const Case& c : cases) {
+    const RunResult result = RunCommand(c.words);
+    EXPECT_EQ(result.status, c.status) << c.name;
+    EXPECT_EQ(result.out, c.out) << c.name;
+    EXPECT_TRUE(result.err.starts_with("sauramiti: ")) << c.name << ": " << result.err;
   }
 }
 
-struct TodayCase {
-  std::string_view name;
-  SauramitiRoutine::GregorianDate today;
-  std::string_view printed;
-};
+TEST(RunCommandLineTest, ScriptReadsStandardInput) {
+  const RunResult result =
+      RunCommand({"script"}, "clock 2002-04-14\nnew\nget Value\nnonsense\nget Day\n");
+  EXPECT_EQ(result.out, "String \"2059/01/01/1\"\nInteger 1\n");
+  EXPECT_TRUE(result.err.starts_with("script: line 4: ")) << result.err;
+  EXPECT_EQ(result.status, 2);
+}
 
-TEST(PrintTodayTest, ValueStringThenGregorianDate) {
-  const std::initializer_list<TodayCase> cases = {
-      {"BS new year 2059", {2002, 4, 14}, "2059/01/01/1\n04/14/2002\n"},
-      {"BS new year 2081, a Saturday", {2024, 4, 13}, "2081/01/01/7\n04/13/2024\n"},
-      {"leap day", {2000, 2, 29}, "2056/11/17/3\n02/29/2000\n"},
-  };
-  for (const TodayCase& c : cases) {
-    std::ostringstream out;
-    PrintToday(out, c.today);
-    EXPECT_EQ(out.str(), c.printed) << c.name;
-  }
+TEST(RunCommandLineTest, CalDrawsTheAskedMonth) {
+  const RunResult result = RunCommand({"cal", "2059", "3", "--horizontal", "--color", "always"});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("Asadh"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("\x1b["), std::string::npos) << "colours were asked for";
+  EXPECT_EQ(RunCommand({"cal", "2059", "3"}).out.find("\x1b["), std::string::npos)
+      << "no colours for a stream that is not a terminal";
 }
 
 }  // namespace
