@@ -81,9 +81,10 @@ std::string AharganaToValueString(double K) {
   if (std::isnan(K) || std::isinf(K)) Raise(kOverflow);
   if (K < kFirstCount) Raise(kSubscriptOutOfRange);
 
-  // Estimate the year in 360-day solar years.
+  // Estimate the year in 360-day solar years. The solar count is positive here (at least 357),
+  // so the integer quotient is floor(solar / 360).
   const std::int32_t solar = Sub32(RoundToInt32(K * kSolarPerCivil), kSolarDaysBeforeBsZero);
-  const std::int16_t estimate = RoundToInt16(std::floor(solar / 360.0));
+  const std::int16_t estimate = To16(solar / 360);
   const double start = GetYearStartAhargana(estimate);
   const double next_start = GetYearStartAhargana(Add16(estimate, 1));
 
@@ -94,30 +95,29 @@ std::string AharganaToValueString(double K) {
     days = K - next_start;
   }
 
-  // Walk the months of the year to the one the count falls in. Valid years read their month
-  // lengths from the table; any other year (only reachable past year 9999) goes through the full
-  // procedure, whose months cannot hold the count and which fails as it always has.
-  std::array<std::int16_t, 13> month_days{};
-  if (IsValidYear(year)) {
-    const std::span<const MonthShape, 12> shape = CachedYearShape(year);
-    for (std::size_t m = 1; m <= 12; ++m) month_days[m] = shape[m - 1].days;
-  } else {
-    month_days = BuildMonthTables(year).MonthDays;
+  // A year past 9999 has a start of 0, so `days` is the whole count, far more than the 420 days
+  // its twelve 35-day months would hold: no month of it can take the count. Its table is still
+  // built, as the walk below would, so that a year whose next year overflows fails as such.
+  if (!IsValidYear(year)) {
+    BuildMonthTables(year);
+    Raise(kSubscriptOutOfRange);
   }
+
+  // Walk the months of the year to the one the count falls in.
+  const std::span<const MonthShape, 12> shape = CachedYearShape(year);
   std::int16_t month = 1;
-  std::int16_t days_before = 0;  // days of the year before the month: [0, 420]
-  for (;; ++month) {
-    const std::int16_t days_to_end =
-        Add16(days_before, month_days[static_cast<std::size_t>(month)]);
-    if (days < days_to_end) break;
+  std::int16_t days_before = 0;  // days of the year before the month: [0, 352]
+  while (!(days < days_before + shape[static_cast<std::size_t>(month - 1)].days)) {
     if (month == 12) Raise(kSubscriptOutOfRange);
-    days_before = days_to_end;
+    days_before =
+        static_cast<std::int16_t>(days_before + shape[static_cast<std::size_t>(month - 1)].days);
+    ++month;
   }
   std::int16_t day = RoundToInt16(days - days_before + 1);
 
   // A count less than half a day before a month's start rounds to the day after the end of the
   // month it lies in: that day is the first of the next month.
-  if (day > month_days[static_cast<std::size_t>(month)]) {
+  if (day > shape[static_cast<std::size_t>(month - 1)].days) {
     day = 1;
     if (month == 12) {
       month = 1;
@@ -135,8 +135,9 @@ std::string AharganaToValueString(double K) {
 
 std::string AharGana2NepaliDate(double KaliAhargana, std::int32_t sepCode) {
   std::string text = AharganaToValueString(KaliAhargana);
-  if (sepCode == sepSlash) return text;  // the text already has its separators
-  return ChangeSeparator(text, sepSlash, sepCode);
+  // The text has "/" separators already; only another code rewrites it.
+  if (sepCode != sepSlash) text = ChangeSeparator(text, sepSlash, sepCode);
+  return text;
 }
 
 }  // namespace sauramiti::SauramitiRoutine

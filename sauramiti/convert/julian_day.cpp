@@ -6,20 +6,6 @@
 
 namespace sauramiti::SauramitiRoutine {
 
-double GregorianToJulianDay(std::int16_t year, std::int16_t month, std::int16_t day) {
-  std::int16_t y = year;
-  std::int16_t m = month;
-  if (m == 1 || m == 2) {  // January and February count as months 13 and 14 of the year before
-    y = Sub16(y, 1);
-    m = Add16(m, 12);
-  }
-  const double a = std::floor(y / 100.0);
-  const double b = 2 - a + std::floor(a / 4);
-  const double c = std::floor(365.25 * y);
-  const double d = std::floor(30.6001 * (m + 1));
-  return b + c + d + day + 1720994.5;
-}
-
 namespace {
 
 // floor(n / d) for a positive d.
@@ -35,6 +21,25 @@ std::int16_t Narrow16(std::int64_t v) {
 }
 
 }  // namespace
+
+// January and February count as months 13 and 14 of the year before; then, in the classic
+// form, JD = B + Int(365.25 y) + Int(30.6001 (m + 1)) + day + 1720994.5 with A = Int(y / 100)
+// and B = 2 - A + Int(A / 4). The integer parts are taken here as exact quotients of integers
+// (365.25 y = 1461 y / 4, 30.6001 k = 306001 k / 10000), which is what the doubles give too: no
+// 16-bit y or k brings a product within the rounding of doubles of a whole number it is not.
+double GregorianToJulianDay(std::int16_t year, std::int16_t month, std::int16_t day) {
+  std::int16_t y = year;
+  std::int16_t m = month;
+  if (m == 1 || m == 2) {
+    y = Sub16(y, 1);
+    m = Add16(m, 12);
+  }
+  const std::int64_t a = FloorDiv(y, 100);
+  const std::int64_t b = 2 - a + FloorDiv(a, 4);
+  const std::int64_t c = FloorDiv(1461 * std::int64_t{y}, 4);
+  const std::int64_t d = FloorDiv(306001 * (std::int64_t{m} + 1), 10000);
+  return static_cast<double>(b + c + d + day) + 1720994.5;  // every term whole, the sum exact
+}
 
 // The classic formula is written with decimal constants: with Z the day number,
 //   alpha = Int((Z - 1867216.25) / 36524.25), A = Z + 1 + alpha - Int(alpha / 4),
