@@ -2,7 +2,7 @@
 //
 // The first-weekday formulas are pure functions of year and month, and everything else about a
 // month follows from them: its length is the gap to the next month's first weekday. So the first
-// call works out all 119,988 months (first weekday and length, a few milliseconds) into a
+// call works out all 119,988 months (first weekday and length, about 10 ms) into a
 // 240 kB table, and every later call reads it. The first day of each year, as a Kali Ahargana,
 // is kept the same way in a second table, built from the first on its own first use. The values
 // are the formulas' own, bit for bit; the tests compare the tables against direct computation

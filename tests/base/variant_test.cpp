@@ -18,28 +18,6 @@ using testing::ErrorNumberOf;
 
 const FontRef kTahoma = std::make_shared<Font>();
 
-TEST(VariantTest, EachConstructorGivesItsTypeAndName) {
-  struct Case {
-    Variant value;
-    VariantType type;
-    std::string_view name;
-  };
-  const std::vector<Case> cases = {
-      {Variant(), VariantType::Empty, "Empty"},
-      {Variant::Boolean(true), VariantType::Boolean, "Boolean"},
-      {Variant::Integer(1), VariantType::Integer, "Integer"},
-      {Variant::Long(1), VariantType::Long, "Long"},
-      {Variant::Single(1), VariantType::Single, "Single"},
-      {Variant::Double(1), VariantType::Double, "Double"},
-      {Variant::String("1"), VariantType::String, "String"},
-      {Variant::Font(kTahoma), VariantType::Font, "Font"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(c.value.Type(), c.type) << c.name;
-    EXPECT_EQ(TypeName(c.value.Type()), c.name);
-  }
-}
-
 struct NumberCase {
   std::string_view name;
   Variant value;

@@ -110,13 +110,6 @@ TEST(CalendarTablesTest, WeekPositionKeepsTheFractionAndTheSignOfTheWholePart) {
   }
 }
 
-TEST(CalendarTablesTest, IntModTruncatesAndFailsLikeTheCheckedRemainder) {
-  EXPECT_EQ(IntMod(-1, 7), -1);
-  EXPECT_EQ(IntMod(35, 7), 0);
-  EXPECT_EQ(ErrorNumberOf([] { IntMod(3, 0); }), kDivisionByZero);
-  EXPECT_EQ(ErrorNumberOf([] { IntMod(-32768, -1); }), kOverflow);
-}
-
 TEST(CalendarTablesTest, AnchorBandsChangeAtTheirFirstYears) {
   struct Case {
     std::int16_t year;
