@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <limits>
 #include <qt/qt_combo_box.hpp>
 #include <qt/qt_label.hpp>
 #include <qt/sauramiti_widget.hpp>
@@ -330,6 +332,62 @@ TEST_F(WidgetTest, ResizingLaysThePickerOutForTheNewSizeInTwips) {
   widget_.resize(600, 500);  // 9000 x 7500 twips at 96 dpi
   EXPECT_FLOAT_EQ(widget_.label("Label1")->Width(), 9000.0F);
   EXPECT_FLOAT_EQ(widget_.label("Label1")->Height(), 750.0F);
+}
+
+TEST_F(WidgetTest, HostileValuesEndInAValueOrANumberedError) {
+  struct Case {
+    std::string name;
+    std::function<void()> set;
+    int error;  // the expected error, 0 for none, -1 when any numbered error will do
+  };
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const std::vector<Case> cases{
+      {"MinYearPast16Bits", [&] { widget_.setMinYear(40000); }, kOverflow},
+      {"MaxYearOfLetters", [&] { widget_.setMaxYear(QStringLiteral("abc")); }, kTypeMismatch},
+      {"MaxYearOfAnUnknownType", [&] { widget_.setMaxYear(QDate(2002, 4, 28)); }, kTypeMismatch},
+      {"MaxYearHuge", [&] { widget_.setMaxYear(1e300); }, -1},
+      {"JulianDateNaN", [&] { widget_.setJulianDate(nan); }, 0},
+      {"ValueOfLettersAndSymbols", [&] { widget_.setValue(QString::fromLatin1("\xff\xfe/zz")); },
+       -1},
+      {"ValueOfNoDate", [&] { widget_.setValue("9999/12/32/9"); }, -1},
+      {"LowestSeparator", [&] { widget_.setSeparator(std::numeric_limits<int>::min()); },
+       kInvalidProcedureCall},
+      {"StyleOutsideItsList", [&] { widget_.setEnglishDateStyle(99); }, 0},
+      {"FontWithoutFamilyOrSize", [&] { widget_.setEnglishFont(QFont(QString(), -1)); }, 0},
+      {"OnePixel", [&] { widget_.resize(1, 1); }, -1},
+      {"Huge", [&] { widget_.resize(10000, 10000); }, -1},
+  };
+  for (const Case& c : cases) {
+    widget_.newDocument();
+    c.set();
+    const std::vector<int> errors = TakeErrors();
+    if (c.error == 0) {
+      EXPECT_TRUE(errors.empty()) << c.name;
+    } else if (c.error > 0) {
+      EXPECT_EQ(errors, std::vector<int>{c.error}) << c.name;
+    } else {
+      for (const int number : errors) {
+        EXPECT_TRUE(number == kInvalidProcedureCall || number == kOverflow ||
+                    number == kSubscriptOutOfRange || number == kTypeMismatch)
+            << c.name << ": " << number;
+      }
+    }
+    EXPECT_FALSE(widget_.grab().isNull()) << c.name;
+  }
+  // Whatever happened before, a fresh instance works as ever.
+  widget_.resize(widget_.sizeHint());
+  widget_.newDocument();
+  QSignalSpy clicks(&widget_, &SauramitiWidget::clicked);
+  QTest::mouseClick(Cell(1).Widget(), Qt::LeftButton);
+  EXPECT_EQ(clicks.count(), 1);
+  EXPECT_EQ(widget_.value(), QStringLiteral("2059/01/02/2"));
+}
+
+TEST_F(WidgetTest, ADesignTimeWeekdayStyleTooLargeForTheFontFormulaIsAnOverflow) {
+  widget_.setUserMode(false);
+  widget_.setWeekDayStyle(std::numeric_limits<int>::max());
+  EXPECT_EQ(TakeErrors(), std::vector<int>{kOverflow});
+  EXPECT_EQ(widget_.weekDayStyle(), QVariant(std::numeric_limits<int>::max()));
 }
 
 struct KeyCase {
