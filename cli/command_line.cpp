@@ -5,6 +5,8 @@
 #include <cli/method_binding.hpp>
 #include <cli/method_call.hpp>
 #include <cli/month_calendar.hpp>
+#include <cli/pick_command.hpp>
+#include <cli/property_table.hpp>
 #include <cli/routine_methods.hpp>
 #include <cli/script_runner.hpp>
 #include <cli/today.hpp>
@@ -29,11 +31,13 @@ namespace {
 constexpr int kUsageError = 2;
 
 constexpr const char* kMainFooter =
-    R"(Without a subcommand, prints today's date as `sauramiti today` does and the current
-month as `sauramiti cal` draws it.
+    R"(Without a subcommand: on a terminal, the date picker (`sauramiti pick`); otherwise
+today's date as `sauramiti today` prints it and the current month as `sauramiti cal`
+draws it.
 
 Examples:
-  sauramiti                          today's date and this month
+  sauramiti                          pick a date, or today's date and this month
+  d=$(sauramiti pick --sep 1)        pick a date and keep its Value
   sauramiti today --json             today's date as one JSON object
   sauramiti cal 2081 9               Poush 2081 as the control shows it
   sauramiti script checks.txt        drive a control instance, one command a line
@@ -159,6 +163,23 @@ and then exits with status 2.
 Examples:
   sauramiti script checks.txt
   printf 'clock 2002-04-14\nnew\nget Value\nclick-day 17\nevents\n' | sauramiti script)";
+
+constexpr const char* kPickFooter =
+    R"(Shows the date-picker control on the terminal, today's date under the cursor.
+
+  arrows, h j k l     move over the days (into the next or previous month at the ends)
+  PgUp, PgDn          previous, next month        y or +, Y or -   next, previous year
+  Home, End           first, last day             t                back to today
+  Enter               pick the day                Esc, q           cancel
+
+Enter prints the control's Value (yyyy/mm/dd/w), or the property --print names, and
+exits with status 0; cancelling prints nothing and exits with status 1. The picker draws
+on the terminal itself, so its answer can be captured: d=$(sauramiti pick).
+
+Examples:
+  sauramiti pick
+  sauramiti pick --print DateAD --style 2 --sep 1
+  sauramiti pick --nepali --horizontal)";
 
 enum class ColorChoice { Auto, Always, Never };
 
@@ -305,6 +326,23 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
                                              {"never", ColorChoice::Never}}));
   cal->footer(kCalFooter);
 
+  PickOptions pickOptions;
+  CLI::App* pick = app.add_subcommand("pick", "Pick a date on the terminal");
+  pick->add_option("--print", pickOptions.print,
+                   "the property printed on Enter (default Value; DateAD, DateValue, ...)")
+      ->check([](const std::string& name) {
+        return FindProperty(name) == nullptr ? "no property is called " + name : std::string();
+      });
+  pick->add_flag("--nepali", pickOptions.setup.nepali, "the control in Nepali");
+  pick->add_flag("--horizontal", pickOptions.setup.horizontal, "weekdays on top, one week a row");
+  pick->add_option("--sep", pickOptions.setup.separator,
+                   "separator code: 0 \"/\" (default), 1 \"-\", 2 \".\", 3 \"÷\"")
+      ->check(CLI::Range(0, 3));
+  pick->add_option("--style", pickOptions.setup.style,
+                   "Gregorian date style: 0 mm/dd/yyyy (default), 1 dd/mm/yyyy, 2 yyyy/mm/dd")
+      ->check(CLI::Range(0, 2));
+  pick->footer(kPickFooter);
+
   std::string scriptFile;
   CLI::App* script = app.add_subcommand("script", "Drive a control instance, one command a line");
   script->add_option("FILE", scriptFile, "the script; standard input when none");
@@ -345,6 +383,8 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
     });
   }
   if (script->parsed()) return RunScriptCommand(scriptFile, io);
+  if (pick->parsed()) return RunPick(pickOptions, io.out, io.err);
+  if (io.interactive && io.outputIsTerminal) return RunPick(PickOptions{}, io.out, io.err);
   return RunBareCommand(io);
 }
 

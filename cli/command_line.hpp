@@ -1,7 +1,8 @@
 // The `sauramiti` command line: which subcommand runs, with what, and the exit status.
 //
-//   sauramiti                      today's date and the current month (today.hpp,
-//                                  month_calendar.hpp)
+//   sauramiti                      on a terminal the picker; otherwise today's date and the
+//                                  current month (today.hpp, month_calendar.hpp)
+//   sauramiti pick                 the interactive picker (pick_command.hpp)
 //   sauramiti today                today's date in the control's date properties (today.hpp)
 //   sauramiti cal [YEAR [MONTH]]   one BS month as the control draws it (month_calendar.hpp)
 //   sauramiti script [FILE]        drives a control instance (script_runner.hpp)
@@ -35,7 +36,8 @@ struct Streams {
 // Runs the command for argv[1..argc-1] and returns its exit status.
 int RunCommandLine(int argc, const char* const* argv, const Streams& io);
 
-// What the bare command does without a terminal: prints today's date and the current month.
+// What the bare command does when standard input or output is not a terminal: prints today's
+// date and the current month.
 int RunBareCommand(const Streams& io);
 
 }  // namespace sauramiti::cli

@@ -1,0 +1,53 @@
+#include <cli/pick_command.hpp>
+#include <cli/property_table.hpp>
+#include <sauramiti/base/runtime_error.hpp>
+#include <sauramiti/platform/headless/system_clock.hpp>
+#ifdef SAURAMITI_HAVE_CURSES
+#include <terminal/curses_picker.hpp>
+#endif
+
+namespace sauramiti::cli {
+
+namespace {
+
+constexpr int kCancelled = 1;
+constexpr int kNoPicker = 2;
+
+}  // namespace
+
+std::string PrintedText(const Variant& value) {
+  if (value.Type() == VariantType::Font) {
+    return value.FontValue() ? value.FontValue()->name : std::string("Nothing");
+  }
+  return value.ToString();
+}
+
+int RunPick(const PickOptions& options, std::ostream& out, std::ostream& err) {
+  const PropertyAccess* property = FindProperty(options.print);
+  if (property == nullptr) {
+    err << "sauramiti: pick: unknown property \"" << options.print << "\"\n";
+    return kNoPicker;
+  }
+#ifdef SAURAMITI_HAVE_CURSES
+  try {
+    terminal::Picker picker(options.setup, headless::SystemLocalDate());
+    if (terminal::RunPickerOnTerminal(picker) != terminal::PickerOutcome::Picked) return kCancelled;
+    out << PrintedText(property->get(picker.Control())) << '\n';
+    out.flush();
+    return 0;
+  } catch (const terminal::TerminalUnavailable& error) {
+    err << "sauramiti: pick: " << error.what() << '\n';
+    return kNoPicker;
+  } catch (const RuntimeError& error) {
+    err << "sauramiti: pick: error " << error.Number() << " (" << ErrorDescription(error.Number())
+        << ")\n";
+    return kCancelled;
+  }
+#else
+  (void)out;
+  err << "sauramiti: pick: this build has no terminal picker (ncursesw was not found)\n";
+  return kNoPicker;
+#endif
+}
+
+}  // namespace sauramiti::cli
