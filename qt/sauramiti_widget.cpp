@@ -271,7 +271,7 @@ void SauramitiWidget::setEnglishDateStyle(int style) {
   });
 }
 
-QVariant SauramitiWidget::weekDayStyle() {
+QVariant SauramitiWidget::weekDayStyle() const {
   return Read<QVariant>({},
                         [this] { return QVariant(static_cast<int>(control_->WeekDayStyle())); });
 }

@@ -151,7 +151,7 @@ class SauramitiWidget : public QWidget {
   void setJulianDate(double julianDate);
   int englishDateStyle() const;
   void setEnglishDateStyle(int style);
-  QVariant weekDayStyle();
+  QVariant weekDayStyle() const;
   void setWeekDayStyle(const QVariant& style);
   int separator() const;
   void setSeparator(int separator);
