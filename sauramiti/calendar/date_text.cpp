@@ -12,17 +12,19 @@ constexpr std::array<std::string_view, 4> kSeparators = {"/", "-", ".", "\u00F7"
 // Writes the number with at least `width` digits, zero-padded after the sign, and returns the
 // end of what it wrote (at most 6 characters: a sign and 5 digits).
 char* WritePadded(char* out, std::int16_t value, int width) {
-  int magnitude = value < 0 ? -static_cast<int>(value) : value;  // [0, 32768]
   if (value < 0) *out++ = '-';
-  std::array<char, 5> digits{};
-  int count = 0;
-  do {
-    digits[static_cast<std::size_t>(count++)] = static_cast<char>('0' + magnitude % 10);
+  int magnitude = value < 0 ? -static_cast<int>(value) : value;  // [0, 32768]
+  const int digits = magnitude >= 10000  ? 5
+                     : magnitude >= 1000 ? 4
+                     : magnitude >= 100  ? 3
+                     : magnitude >= 10   ? 2
+                                         : 1;
+  const int length = digits > width ? digits : width;
+  for (int i = length - 1; i >= 0; --i) {  // last digit first; the padding is what is left, 0s
+    out[i] = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
-  } while (magnitude != 0);
-  for (int i = count; i < width; ++i) *out++ = '0';
-  while (count > 0) *out++ = digits[static_cast<std::size_t>(--count)];
-  return out;
+  }
+  return out + length;
 }
 
 char* WriteText(char* out, std::string_view text) {

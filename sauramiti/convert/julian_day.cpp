@@ -9,13 +9,14 @@ namespace sauramiti::SauramitiRoutine {
 namespace {
 
 // floor(n / d) for a positive d.
-constexpr std::int64_t FloorDiv(std::int64_t n, std::int64_t d) {
-  const std::int64_t q = n / d;
+template <typename Int>
+constexpr Int FloorDiv(Int n, Int d) {
+  const Int q = n / d;
   return (n % d != 0 && n < 0) ? q - 1 : q;
 }
 
 // An exact integer narrowed to 16 bits, error 6 when it does not fit.
-std::int16_t Narrow16(std::int64_t v) {
+std::int16_t Narrow16(std::int32_t v) {
   if (v < INT16_MIN || v > INT16_MAX) Raise(kOverflow);
   return static_cast<std::int16_t>(v);
 }
@@ -34,10 +35,11 @@ double GregorianToJulianDay(std::int16_t year, std::int16_t month, std::int16_t 
     y = Sub16(y, 1);
     m = Add16(m, 12);
   }
-  const std::int64_t a = FloorDiv(y, 100);
-  const std::int64_t b = 2 - a + FloorDiv(a, 4);
-  const std::int64_t c = FloorDiv(1461 * std::int64_t{y}, 4);
-  const std::int64_t d = FloorDiv(306001 * (std::int64_t{m} + 1), 10000);
+  const std::int32_t a = FloorDiv<std::int32_t>(y, 100);
+  const std::int32_t b = 2 - a + FloorDiv(a, 4);
+  const std::int32_t c = FloorDiv<std::int32_t>(1461 * y, 4);  // |1461 y| < 2^26
+  // m + 1 is any 16-bit value here, and 306001 times it needs more than 32 bits.
+  const std::int64_t d = FloorDiv<std::int64_t>(306001 * (std::int64_t{m} + 1), 10000);
   return static_cast<double>(b + c + d + day) + 1720994.5;  // every term whole, the sum exact
 }
 
@@ -48,24 +50,25 @@ double GregorianToJulianDay(std::int16_t year, std::int16_t month, std::int16_t 
 // Each quotient is done here in exact integers, scaled to whole numbers (4, 100 and 10000
 // times). That gives the same results as doing it in doubles: no quotient is ever within
 // 1/306001 of a whole number unless it is one, while the rounding of doubles moves a
-// quotient by less than 1e-6 for day numbers below 2^40. Beyond 2^40 days (three billion
-// years) no year fits 16 bits, so those, NaN and the infinities are the overflow error at once.
+// quotient by less than 1e-6 for day numbers below 2^40. Day numbers of 2^24 and beyond (more
+// than 40,000 years from day 0, either way) give no year that fits 16 bits, so those, NaN and
+// the infinities are the overflow error at once, and the rest fits 32-bit arithmetic.
 GregorianDate JulianDayToGregorian(double jd) {
   const double day_number = std::floor(jd + 0.5);
-  if (!(std::fabs(day_number) < 0x1p40)) Raise(kOverflow);
-  const auto z = static_cast<std::int64_t>(day_number);
-  std::int64_t a = z;  // up to 4 October 1582 the Julian calendar
+  if (!(std::fabs(day_number) < 0x1p24)) Raise(kOverflow);
+  const auto z = static_cast<std::int32_t>(day_number);  // (-2^24, 2^24)
+  std::int32_t a = z;                                    // up to 4 October 1582 the Julian calendar
   if (z > 2299160) {
-    const std::int64_t alpha = FloorDiv(4 * z - 7468865, 146097);  // [11, 2^40 / 36524]
+    const std::int32_t alpha = FloorDiv(4 * z - 7468865, 146097);  // [11, 408]
     a = z + 1 + alpha - FloorDiv(alpha, 4);
   }
-  const std::int64_t b = a + 1524;
-  const std::int64_t c = FloorDiv(100 * b - 12210, 36525);
-  const std::int64_t d = FloorDiv(1461 * c, 4);
-  const std::int64_t e = FloorDiv(10000 * (b - d), 306001);  // b - d in [123, 488]: e in [4, 15]
-  const std::int64_t day = b - d - FloorDiv(306001 * e, 10000);
-  const std::int64_t month = e <= 13 ? e - 1 : e - 13;
-  const std::int64_t year = month >= 3 ? c - 4716 : c - 4715;
+  const std::int32_t b = a + 1524;
+  const std::int32_t c = FloorDiv(100 * b - 12210, 36525);  // |100 b| < 2^31
+  const std::int32_t d = FloorDiv(1461 * c, 4);
+  const std::int32_t e = FloorDiv(10000 * (b - d), 306001);  // b - d in [123, 488]: e in [4, 15]
+  const std::int32_t day = b - d - FloorDiv(306001 * e, 10000);
+  const std::int32_t month = e <= 13 ? e - 1 : e - 13;
+  const std::int32_t year = month >= 3 ? c - 4716 : c - 4715;
   return {Narrow16(year), Narrow16(month), Narrow16(day)};
 }
 
