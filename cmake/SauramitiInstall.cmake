@@ -1,15 +1,29 @@
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-install(TARGETS ${SAURAMITI_LIBRARY_TARGETS} EXPORT sauramiti-targets
+# Every layer registers itself in a global list; the Qt widget library joins it when Qt is built.
+get_property(library_targets GLOBAL PROPERTY SAURAMITI_LIBRARY_TARGETS)
+list(APPEND library_targets sauramiti)
+# Installed targets carry the same names as in the build: sauramiti_control is sauramiti::control.
+foreach(target ${library_targets})
+  string(REGEX REPLACE "^sauramiti_" "" export_name ${target})
+  set_target_properties(${target} PROPERTIES EXPORT_NAME ${export_name})
+endforeach()
+install(TARGETS ${library_targets} EXPORT sauramiti-targets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/sauramiti/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/sauramiti
         FILES_MATCHING PATTERN "*.hpp")
+set(package_dependencies "include(CMakeFindDependencyMacro)\nfind_dependency(nlohmann_json)\n")
+if(TARGET sauramiti_qt)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/qt/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/qt
+          FILES_MATCHING PATTERN "*.hpp" PATTERN "demo" EXCLUDE)
+  string(APPEND package_dependencies "find_dependency(Qt6 COMPONENTS Widgets)\n")
+endif()
 install(EXPORT sauramiti-targets NAMESPACE sauramiti:: FILE sauramiti-targets.cmake
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/sauramiti)
 file(WRITE ${PROJECT_BINARY_DIR}/sauramiti-config.cmake.in
-     "@PACKAGE_INIT@\ninclude(\"\${CMAKE_CURRENT_LIST_DIR}/sauramiti-targets.cmake\")\n")
+     "@PACKAGE_INIT@\n${package_dependencies}include(\"\${CMAKE_CURRENT_LIST_DIR}/sauramiti-targets.cmake\")\n")
 configure_package_config_file(${PROJECT_BINARY_DIR}/sauramiti-config.cmake.in
                               ${PROJECT_BINARY_DIR}/sauramiti-config.cmake
                               INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/sauramiti)
