@@ -1,97 +1,50 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/platform/headless/headless_combo_box.hpp>
+#include <sauramiti/platform/headless/headless_host.hpp>
 #include <string>
 #include <vector>
 
 namespace sauramiti::headless {
 namespace {
 
-std::unique_ptr<HeadlessComboBox> MakeList(const std::vector<std::string>& items) {
-  auto box = std::make_unique<HeadlessComboBox>(nullptr, "cboTest", "Frame1");
-  for (const auto& item : items) box->AddItem(item);
-  return box;
-}
-
-struct TextCase {
-  const char* name;
-  std::vector<std::string> items;
-  std::function<void(HeadlessComboBox&)> act;
-  std::string text;
-  std::int32_t index;
-};
+using Act = std::function<void(HeadlessComboBox&)>;
 
 TEST(HeadlessComboBoxTest, TextAndIndexFollowOneRule) {
-  const std::vector<std::string> years = {"2058", "2059", "2060", "2059"};
-  const std::vector<TextCase> cases = {
-      {"an item's text chooses it", years, [](HeadlessComboBox& b) { b.Text("2060"); }, "2060", 2},
-      {"a repeated text chooses its first item", years, [](HeadlessComboBox& b) { b.Text("2059"); },
-       "2059", 1},
-      {"a text that is no item chooses nothing", years, [](HeadlessComboBox& b) { b.Text("1999"); },
-       "1999", -1},
-      {"an item's text with a blank is another text", years,
-       [](HeadlessComboBox& b) { b.Text("2060 "); }, "2060 ", -1},
-      {"the empty text unchooses", years,
-       [](HeadlessComboBox& b) {
-         b.Text("2060");
-         b.Text("");
-       },
-       "", -1},
-      {"adding items keeps text and index",
-       {"2058"},
-       [](HeadlessComboBox& b) {
-         b.Text("2058");
-         b.AddItem("2059");
-         b.AddItem("2058");
-       },
-       "2058",
-       0},
-      {"an item added after the text does not choose itself",
-       {},
-       [](HeadlessComboBox& b) {
-         b.Text("2058");
-         b.AddItem("2058");
-       },
-       "2058",
-       -1},
-      {"clear empties text and index", years,
-       [](HeadlessComboBox& b) {
-         b.Text("2059");
-         b.Clear();
-       },
-       "", -1},
-      {"choosing the later of two equal items keeps that one", years,
-       [](HeadlessComboBox& b) { b.Choose(3); }, "2059", 3},
+  // clang-format off
+  const struct { const char* name; Act act; std::string text; std::int32_t index; } cases[] = {
+      {"a repeated text chooses its first item", [](auto& b) { b.Text("2059"); }, "2059", 1},
+      {"a text that is no item chooses nothing", [](auto& b) { b.Text("1999"); }, "1999", -1},
+      {"an item's text with a blank", [](auto& b) { b.Text("2060 "); }, "2060 ", -1},
+      {"the empty text unchooses", [](auto& b) { b.Text("2060"); b.Text(""); }, "", -1},
+      {"adding keeps the choice", [](auto& b) { b.Text("2058"); b.AddItem("2058"); }, "2058", 0},
+      {"clear empties text and index", [](auto& b) { b.Text("2059"); b.Clear(); }, "", -1},
+      {"choosing the later equal item keeps it", [](auto& b) { b.Choose(3); }, "2059", 3},
   };
-  for (const TextCase& c : cases) {
-    const auto owned = MakeList(c.items);
-    HeadlessComboBox& box = *owned;
+  // clang-format on
+  for (const auto& c : cases) {
+    HeadlessComboBox box(nullptr, "cboYear", "Frame1");
+    for (const char* item : {"2058", "2059", "2060", "2059"}) box.AddItem(item);
     c.act(box);
     EXPECT_EQ(box.Text(), c.text) << c.name;
     EXPECT_EQ(box.ListIndex(), c.index) << c.name;
   }
 }
 
-TEST(HeadlessComboBoxTest, ChooseShowsTheEntryBeforeClickRuns) {
-  const auto owned = MakeList({"2058", "2059"});
-  HeadlessComboBox& box = *owned;
+TEST(HeadlessComboBoxTest, ChooseShowsTheEntryBeforeClickRefusesIndexesOutsideAndFontSetsHeight) {
+  HeadlessComboBox box(nullptr, "cboYear", "Frame1");
+  box.AddItem("2058");
+  box.AddItem("2059");
   std::vector<std::string> seen;
   box.OnClick([&] { seen.push_back(box.Text() + "@" + std::to_string(box.ListIndex())); });
   box.Choose(1);
-  box.Choose(0);
-  EXPECT_EQ(seen, (std::vector<std::string>{"2059@1", "2058@0"}));
-}
-
-TEST(HeadlessComboBoxTest, ChoosingOutsideTheListIsErrorFiveAndChangesNothing) {
-  const auto owned = MakeList({"2058", "2059"});
-  HeadlessComboBox& box = *owned;
   box.Text("typed");
-  int clicks = 0;
-  box.OnClick([&] { ++clicks; });
   for (const std::int32_t index : {-1, 2, INT32_MAX}) {
     try {
       box.Choose(index);
@@ -100,54 +53,103 @@ TEST(HeadlessComboBoxTest, ChoosingOutsideTheListIsErrorFiveAndChangesNothing) {
       EXPECT_EQ(error.Number(), kInvalidProcedureCall) << index;
     }
   }
-  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(seen, std::vector<std::string>{"2059@1"});
   EXPECT_EQ(box.Text(), "typed");
-  EXPECT_EQ(box.ListIndex(), -1);
+  box.FontSize(15.18F);
+  box.Height(1000.0F);  // the height follows the font, 32 twips a point, whatever is asked
+  EXPECT_FLOAT_EQ(box.Height(), 485.76F);
 }
 
-struct TypeCase {
-  const char* name;
-  std::int16_t typed;
-  std::function<void(std::int16_t&)> handler;  // empty: no handler installed
-  std::string textAfter;
-  std::int16_t codeLeft;
-};
-
-TEST(HeadlessComboBoxTest, TypingAddsOnlyWhatKeyPressLeaves) {
-  const std::vector<TypeCase> cases = {
+TEST(HeadlessComboBoxTest, TypingAddsOnlyWhatKeyPressLeavesAsUtf8) {
+  using Handler = std::function<void(std::int16_t&)>;
+  // clang-format off
+  const struct { const char* name; std::int16_t typed; Handler handler; std::string text; std::int16_t left; } cases[] = {
       {"no handler keeps the key", '7', nullptr, "2057", '7'},
       {"a handler that discards", '7', [](std::int16_t& k) { k = 0; }, "205", 0},
       {"a handler that replaces", 'x', [](std::int16_t& k) { k = '8'; }, "2058", '8'},
-      {"a code above ASCII becomes UTF-8", 0x00F7, nullptr, "205\xC3\xB7", 0x00F7},
       {"a three-byte character", 0x0928, nullptr, "205\xE0\xA4\xA8", 0x0928},
-      {"a lone surrogate becomes U+FFFD", static_cast<std::int16_t>(0xD800), nullptr,
-       "205\xEF\xBF\xBD", static_cast<std::int16_t>(0xD800)},
+      {"a lone surrogate", static_cast<std::int16_t>(0xD800), nullptr, "205\xEF\xBF\xBD", static_cast<std::int16_t>(0xD800)},
       {"a negative code is a 16-bit unit", -1, nullptr, "205\xEF\xBF\xBF", -1},
   };
-  for (const TypeCase& c : cases) {
-    const auto owned = MakeList({"2057"});
-    HeadlessComboBox& box = *owned;
+  // clang-format on
+  for (const auto& c : cases) {
+    HeadlessComboBox box(nullptr, "cboYear", "Frame1");
     box.Text("205");
     if (c.handler) box.OnKeyPress(c.handler);
-    EXPECT_EQ(box.Type(c.typed), c.codeLeft) << c.name;
-    EXPECT_EQ(box.Text(), c.textAfter) << c.name;
+    EXPECT_EQ(box.Type(c.typed), c.left) << c.name;
+    EXPECT_EQ(box.Text(), c.text) << c.name;
   }
 }
 
-TEST(HeadlessComboBoxTest, HeightIsThirtyTwoTwipsPerPointOfFont) {
-  struct HeightCase {
-    float points;
-    float twips;
+TEST(HeadlessHostTest, ResizeFiresOncePerActualChangeAfterBothSidesAreSet) {
+  constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+  // clang-format off
+  const struct { const char* name; std::function<void(HeadlessHost&)> act; int resizes; } cases[] = {
+      {"the control sets both sides: two", [](auto& h) { h.Height(3000.0F); h.Width(3000.0F); }, 2},
+      {"the control sets the same size: none", [](auto& h) { h.Width(5535.0F); h.Height(5220.0F); }, 0},
+      {"the host resizes both sides: one", [](auto& h) { h.Resize(4800.0F, 4800.0F); }, 1},
+      {"the host keeps the size: none", [](auto& h) { h.Resize(5535.0F, 5220.0F); }, 0},
+      {"negative zero is zero", [](auto& h) { h.Width(0.0F); h.Width(-0.0F); }, 1},
+      {"NaN again is no change", [&](auto& h) { h.Width(kNaN); h.Resize(kNaN, 5220.0F); }, 1},
   };
-  for (const HeightCase c : {HeightCase{11.25F, 360.0F}, HeightCase{12.0F, 384.0F},
-                             HeightCase{15.18F, 485.76F}, HeightCase{0.0F, 0.0F}}) {
-    const auto owned = MakeList({});
-    HeadlessComboBox& box = *owned;
-    box.FontSize(c.points);
-    box.Height(1000.0F);  // the font decides, not the caller
-    EXPECT_FLOAT_EQ(box.Height(), c.twips) << c.points;
-    EXPECT_EQ(box.FontSize(), c.points) << "the size is kept as requested";
+  // clang-format on
+  for (const auto& c : cases) {
+    HeadlessHost host;
+    int resizes = 0;
+    host.OnResize([&] { ++resizes; });
+    c.act(host);
+    EXPECT_EQ(resizes, c.resizes) << c.name;
   }
+  HeadlessHost host;
+  std::vector<std::pair<float, float>> seen;
+  host.OnResize([&] { seen.emplace_back(host.Width(), host.Height()); });
+  host.Resize(4800.0F, 3600.0F);
+  EXPECT_EQ(seen, (std::vector<std::pair<float, float>>{{4800.0F, 3600.0F}}));
+}
+
+TEST(HeadlessHostTest, AmbientFontIsANewObjectEveryTime) {
+  HeadlessHost host;
+  const FontRef first = host.AmbientFont();
+  EXPECT_EQ(*first, (Font{"Tahoma", 8.25F}));
+  first->name = "Changed by the control";
+  EXPECT_EQ(host.AmbientFont()->name, "Tahoma");
+}
+
+TEST(HeadlessHostTest, ChildrenAreFoundByExactNameAndKindTheNewestFirst) {
+  HeadlessHost host;
+  auto frame = host.CreateFrame(nullptr, "Frame1");
+  auto older = host.CreateLabel(*frame, "lblDay(34)");
+  auto newer = host.CreateLabel(*frame, "lblDay(34)");
+  auto year = host.CreateComboBox(*frame, "cboYear");
+  EXPECT_EQ(host.FindLabel("lblDay(34)"), newer.get());
+  EXPECT_EQ(host.FindChild("lblDay(34)")->ParentName(), "Frame1");
+  EXPECT_EQ(host.FindLabel("cboYear"), nullptr) << "a combo box is not a label";
+  EXPECT_EQ(host.FindChild("lblday(34)"), nullptr) << "names are exact";
+  newer.reset();
+  EXPECT_EQ(host.FindLabel("lblDay(34)"), older.get()) << "the earlier one is found again";
+  older.reset();
+  EXPECT_EQ(host.FindChild("lblDay(34)"), nullptr);
+  EXPECT_EQ(host.Children().size(), 2U);
+}
+
+TEST(HeadlessHostTest, ChildrenMayOutliveTheirHostAndOnlyEnabledLabelsReportClicks) {
+  std::unique_ptr<platform::Label> label;
+  int clicks = 0;
+  {
+    HeadlessHost host;
+    auto frame = host.CreateFrame(nullptr, "Frame2");
+    label = host.CreateLabel(*frame, "lblDay(0)");
+    HeadlessLabel& day = *host.FindLabel("lblDay(0)");
+    EXPECT_FALSE(day.Click()) << "no handler: nothing delivered";
+    label->OnClick([&] { ++clicks; });
+    EXPECT_TRUE(day.Click());
+    label->Enabled(false);
+    EXPECT_FALSE(day.Click());
+  }
+  label->Caption("still usable");
+  EXPECT_EQ(label->Caption(), "still usable");
+  EXPECT_EQ(clicks, 1);
+  label.reset();  // leaves a registry nobody else holds; must not touch freed memory
 }
 
 }  // namespace
