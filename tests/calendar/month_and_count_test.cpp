@@ -1,0 +1,163 @@
+// Month structure (first weekdays, month lengths, weekdays) and the Kali Ahargana day count.
+// Facts used: BS 2059/01/01 is Sunday 14 April 2002, Kali Ahargana 1863913; the months of 2059
+// have 31, 31, 32, 31, 31, 31, 30, 29, 30, 29, 30, 30 days.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <sauramiti/calendar/first_weekday.hpp>
+#include <sauramiti/calendar/kali_ahargana.hpp>
+#include <sauramiti/calendar/month_structure.hpp>
+#include <string>
+#include <string_view>
+#include <tests/base/outcome.hpp>
+#include <vector>
+
+namespace sauramiti::SauramitiRoutine {
+namespace {
+
+using testing::ExpectRows;
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+TEST(MonthStructureTest, FirstWeekdaysLengthsAndWeekdays) {
+  ExpectRows({
+      {OUTCOME(GetFirstWeekDay(2059, 2)), "4"},
+      {OUTCOME(GetFirstWeekDay(1940, 12)), "4"},  // the coarse formula, just before the fine one
+      {OUTCOME(GetFirstWeekDay(1941, 1)), "6"},
+      {OUTCOME(GetFirstWeekDay(2156, 12)), "3"},
+      {OUTCOME(GetFirstWeekDay(2157, 1)), "5"},
+      {OUTCOME(GetFirstWeekDay(1, 1)), "7"},
+      {OUTCOME(GetFirstWeekDay(10000, 1)), "0"},
+      {OUTCOME(GetFirstWeekDay(2059, 13)), "0"},
+      {OUTCOME(LookupFirstWeekDayOverride(2059, 1)), "0"},
+      {OUTCOME(LookupFirstWeekDayOverride(1954, 13)), "0"},
+      {OUTCOME(GetDaysInMonth(1940, 12, disNepali)), "30"},
+      {OUTCOME(GetDaysInMonth(9999, 12, disNepali)), "31"},
+      {OUTCOME(GetDaysInMonth(0, 1, disNepali)), "0"},
+      {OUTCOME(GetDaysInMonth(2000, 2, disEnglish)), "29"},
+      {OUTCOME(GetDaysInMonth(1900, 2, disEnglish)), "28"},
+      {OUTCOME(GetDaysInMonth(2059, 1, 2)), "0"},
+      {OUTCOME(GetWeekDay(2059, 1, 8)), "1"},
+      {OUTCOME(GetWeekDay(2059, 1, 31)), "3"},
+      {OUTCOME(GetWeekDay(2059, 2, 1)), "4"},
+      {OUTCOME(GetWeekDay(1, 1, 2)), "1"},
+      {OUTCOME(GetWeekDay(2059, 1, 32)), "0"},
+      {OUTCOME(GetWeekDay(2059, 1, -32768)), "0"},
+      {OUTCOME(IsValidDate(2059, 1, 32, disNepali)), "0"},
+      {OUTCOME(IsValidDate(2000, 2, 29, disEnglish)), "1"},
+      {OUTCOME(IsValidDate(2001, 2, 29, disEnglish)), "0"},
+      {OUTCOME(IsValidDate(2059, 1, 1, 5)), "0"},
+  });
+}
+
+TEST(MonthStructureTest, MonthLengthsOfKnownYears) {
+  for (const auto& [year, lengths] : std::vector<std::pair<std::int16_t, std::string_view>>{
+           {2059, "31 31 32 31 31 31 30 29 30 29 30 30"},
+           {2081, "31 32 31 32 31 30 30 30 29 30 29 31"},
+           {2080, "31 32 31 32 31 30 30 30 29 29 30 30"}}) {
+    std::string got;
+    for (std::int16_t m = 1; m <= 12; ++m) {
+      got += (m > 1 ? " " : "") + std::to_string(GetDaysInMonth(year, m, disNepali));
+    }
+    EXPECT_EQ(got, lengths) << year;
+  }
+}
+
+TEST(FirstWeekDayTest, ListedYearsTakeEveryMonthFromTheOverrideTable) {
+  const std::vector<std::pair<std::int16_t, std::string_view>> rows = {
+      {1954, "251414713561"}, {1966, "362625134672"}, {1970, "147473612457"},
+      {1977, "352525124571"}, {1981, "147373672457"}, {1989, "473636245713"},
+      {1997, "736362571346"}, {2008, "736262561345"}, {2031, "137373572456"},
+      {2035, "615151457234"}, {2039, "473636235713"}};
+  for (const auto& [year, weekdays] : rows) {
+    std::string got;
+    for (std::int16_t m = 1; m <= 12; ++m) got += std::to_string(GetFirstWeekDay(year, m));
+    EXPECT_EQ(got, weekdays) << year;
+  }
+}
+
+// Every month of the range: the served first weekday equals the formula for its year (the fine
+// one for 1941 to 2156, the coarse one elsewhere), and the month's length is the gap to the next
+// month's first weekday, brought into 1 to 7, plus 28.
+TEST(FirstWeekDayTest, EveryMonthAgreesWithTheFormulasAndTheNextMonth) {
+  int faults = 0;
+  for (std::int16_t y = 1; y <= 9999; ++y) {
+    const bool fine = y >= 1941 && y <= 2156;
+    for (std::int16_t m = 1; m <= 12; ++m) {
+      const std::int16_t first = GetFirstWeekDay(y, m);
+      const std::int16_t formula =
+          fine ? CalcFirstWeekDayInRange(y, m) : CalcFirstWeekDayOutOfRange(y, m);
+      bool ok = first == formula && first >= 1 && first <= 7;
+      if (y < 9999) {
+        const std::int16_t next = m < 12 ? GetFirstWeekDay(y, static_cast<std::int16_t>(m + 1))
+                                         : GetFirstWeekDay(static_cast<std::int16_t>(y + 1), 1);
+        ok = ok && GetDaysInMonth(y, m, disNepali) == 28 + (next - first + 6) % 7 + 1;
+      }
+      if (!ok && ++faults <= 10) ADD_FAILURE() << y << "/" << m << ": first weekday " << first;
+    }
+  }
+  EXPECT_EQ(faults, 0);
+}
+
+TEST(KaliAharganaTest, CountsOfDates) {
+  ExpectRows({
+      {OUTCOME(GetKaliAhargana(2059, 1, 1, 9)), "1863913"},
+      {OUTCOME(GetKaliAhargana(2081, 1, 1, 9)), "1871948"},
+      {OUTCOME(GetKaliAhargana(1, 1, 1, 9)), "1112210"},
+      {OUTCOME(GetKaliAhargana(9999, 1, 1, 9)), "4764067"},
+      {OUTCOME(GetKaliAhargana(2059, 1, 32, 9)), "0"},
+      {OUTCOME(GetKaliAhargana(2059, 1, 0, 9)), "0"},
+      {OUTCOME(GetKaliAhargana(2059, 1, 1, 8)), "0"},
+      {OUTCOME(GetKaliAhargana(2059, 0, 1, 3)), "0"},
+      // With a weekday the day is not checked: the count with that weekday nearest the estimate.
+      {OUTCOME(GetKaliAhargana(2059, 1, 40, 3)), "1863950"},
+      // 1948/04/32 and 1948/05/01 have the same estimate; each keeps its own weekday's count.
+      {OUTCOME(GetKaliAhargana(1948, 4, 32, 7)), "1823494"},
+      {OUTCOME(GetKaliAhargana(1948, 5, 1, 1)), "1823495"},
+      {OUTCOME(GetYearStartAhargana(2059)), "1863913"},
+      {OUTCOME(GetYearStartAhargana(10000)), "0"},
+      {OUTCOME(BuildMonthTables(2059).DaysToMonthEnd[12]), "365"},
+      {OUTCOME(BuildMonthTables(2059).FirstWeekDays[13]), "2"},
+      {OUTCOME(BuildMonthTables(9999).DaysToMonthEnd[12]), "366"},
+  });
+  // Whatever the weekday, the count falls on it within six days of the date's own count.
+  for (const std::int16_t day : {std::int16_t{1}, std::int16_t{31}}) {
+    for (std::int16_t w = 1; w <= 7; ++w) {
+      const double count = GetKaliAhargana(2059, 1, day, w);
+      EXPECT_LE(std::fabs(count - GetKaliAhargana(2059, 1, day)), 6) << day << ", " << w;
+      EXPECT_EQ(static_cast<int>(std::fmod(count, 7)), (w + 1) % 7) << day << ", " << w;
+    }
+  }
+}
+
+TEST(KaliAharganaTest, CountsBackToDates) {
+  ExpectRows({
+      {OUTCOME(AharGana2NepaliDate(1863913, sepdivsign)),
+       "2059\xC3\xB7"
+       "01\xC3\xB7"
+       "01\xC3\xB7"
+       "1"},
+      {OUTCOME(AharGana2NepaliDate(1863913, 4)), "205901011"},
+      {OUTCOME(AharGana2NepaliDate(1863913, -1)), "error 5"},
+      {OUTCOME(AharGana2NepaliDate(1112210)), "0001/01/01/7"},
+      {OUTCOME(AharGana2NepaliDate(1863912)), "2058/12/31/7"},
+      // A fraction picks the month by the count as it is and rounds only the day, half to even;
+      // a day one past the month's end is the first of the next month.
+      {OUTCOME(AharGana2NepaliDate(1863913.5)), "2059/01/02/2"},
+      {OUTCOME(AharGana2NepaliDate(1863914.5)), "2059/01/02/2"},
+      {OUTCOME(AharGana2NepaliDate(1863912.5)), "2059/01/01/1"},
+      {OUTCOME(AharGana2NepaliDate(1863912.4)), "2058/12/31/7"},
+      {OUTCOME(AharGana2NepaliDate(1112209.9)), "error 9"},
+      {OUTCOME(AharGana2NepaliDate(-1e308)), "error 9"},
+      {OUTCOME(AharGana2NepaliDate(-kInf)), "error 6"},
+      {OUTCOME(AharGana2NepaliDate(std::nan(""))), "error 6"},
+      {OUTCOME(AharGana2NepaliDate(4764069)), "9999/01/03/1"},
+      {OUTCOME(AharGana2NepaliDate(4764070)), "error 9"},
+      {OUTCOME(AharGana2NepaliDate(3e7)), "error 6"},
+  });
+}
+
+}  // namespace
+}  // namespace sauramiti::SauramitiRoutine
