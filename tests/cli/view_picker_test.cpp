@@ -1,0 +1,123 @@
+// The month view drawn as text, checked against the control's own child controls, and the
+// terminal picker's keys. The picker starts on 14 April 2002, BS 2059/01/01, a Sunday; Vaishaka
+// 2059 has 31 days, Asadh 32 from a Saturday.
+#include <gtest/gtest.h>
+
+#include <sauramiti/calendar/month_structure.hpp>
+#include <sauramiti/control/sauramiti.hpp>
+#include <sauramiti/platform/headless/headless_host.hpp>
+#include <set>
+#include <sstream>
+#include <string>
+#include <terminal/ansi_text.hpp>
+#include <terminal/display_width.hpp>
+#include <terminal/picker.hpp>
+#include <terminal/view_layout.hpp>
+#include <terminal/view_picture.hpp>
+#include <vector>
+
+namespace sauramiti::terminal {
+namespace {
+
+// In the vertical arrangement grid row r is weekday r and a column is a week; in the horizontal
+// one row r is a week. Every caption must stand in its cell's row, in order, every column must
+// end at one display column, and the bracketed day must be the one with the selected look.
+void ExpectGridMatchesControl(std::int16_t month, std::int16_t day, bool vertical) {
+  headless::HeadlessHost host;
+  host.SetToday({2002, 4, 14});
+  Sauramiti control(host);
+  control.Initialize();
+  control.InitProperties();
+  control.Vertical(vertical ? -1 : 0);
+  char value[32];
+  std::snprintf(value, sizeof value, "2059/%02d/%02d/%d", month, day,
+                control.GetWeekDay(2059, month, day));
+  control.Value(value);
+  std::ostringstream out;
+  const ViewPicture picture =
+      TakeViewPicture(control.Children(), control.Vertical(), Script::AsStored);
+  WriteStyledLines(out, LayOutView(picture, {}), /*withColor=*/false);
+  std::vector<std::string> lines;
+  std::istringstream in(out.str());
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  const std::size_t first = vertical ? 4 : 5, rows = vertical ? 7 : 5;
+  ASSERT_EQ(lines.size(), first + rows);
+  std::set<std::size_t> columnEnds;
+  for (std::size_t r = 0; r < rows; ++r) {
+    std::string want, got, line = lines[first + r];
+    if (vertical) want = control.Children().lblWD[r]->Caption() + " ";
+    for (std::size_t c = 0; c < (vertical ? 5u : 7u); ++c) {
+      const auto& cell = control.Children().lblDay[vertical ? c * 7 + r : r * 7 + c];
+      if (cell->Caption().empty()) continue;
+      want += cell->S3() == 0 ? "[" + cell->Caption() + "] " : cell->Caption() + " ";
+    }
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      if (line[i] != ' ' && line[i] != '[') continue;
+      if (i > 0 && line[i - 1] != ' ' && line[i - 1] != '[' && (r > 0 || !vertical)) {
+        columnEnds.insert(DisplayWidth(line.substr(0, line[i - 1] == ']' ? i - 1 : i)));
+      }
+    }
+    for (std::istringstream words(line); words >> line;) got += line + " ";
+    for (std::size_t at; (at = got.find("[ ")) != std::string::npos;) got.erase(at + 1, 1);
+    EXPECT_EQ(got, want) << "row " << r;
+  }
+  EXPECT_LE(columnEnds.size(), vertical ? 6u : 7u) << "the day numbers do not line up";
+}
+
+TEST(ViewTextTest, GridShowsTheControlsCellsInItsArrangement) {
+  for (const bool vertical : {true, false}) {
+    SCOPED_TRACE(vertical ? "vertical" : "horizontal");
+    ExpectGridMatchesControl(1, 18, vertical);
+    ExpectGridMatchesControl(3, 32, vertical);  // the last days wrap to the front
+  }
+}
+
+TEST(PickerTest, KeysMoveTheCursorAndEnterPicksThroughTheControl) {
+  using K = PickerKey;
+  PickerSetup horizontal, dashes;
+  horizontal.horizontal = true;
+  dashes.separator = 1;
+  const auto lastOf = [](std::int16_t y, std::int16_t m, int back) {
+    const auto d =
+        static_cast<std::int16_t>(SauramitiRoutine::GetDaysInMonth(y, m, disNepali) - back);
+    char text[24];
+    std::snprintf(text, sizeof text, "%04d/%02d/%02d/%d", y, m, d,
+                  SauramitiRoutine::GetWeekDay(y, m, d));
+    return std::string(text);
+  };
+  struct Case {
+    std::string name;
+    PickerSetup setup;
+    std::vector<K> keys;  // Enter follows
+    std::string value;
+  };
+  const std::vector<Case> cases = {
+      {"vertical: down is the next day", {}, {K::Down, K::Down}, "2059/01/03/3"},
+      {"vertical: right is the next week", {}, {K::Right}, "2059/01/08/1"},
+      {"horizontal: down is the next week", horizontal, {K::Down}, "2059/01/08/1"},
+      {"up from the first day", {}, {K::Up}, lastOf(2058, 12, 0)},
+      {"past the end into the next month", {}, {K::End, K::Down}, "2059/02/01/4"},
+      {"a shorter month keeps its last day",
+       {},
+       {K::PageDown, K::PageDown, K::End, K::PageDown},
+       lastOf(2059, 4, 0)},
+      {"back to today", {}, {K::NextYear, K::PageDown, K::Down, K::Today}, "2059/01/01/1"},
+      {"the control's separator", dashes, {K::Down}, "2059-01-02-2"},
+  };
+  for (const Case& c : cases) {
+    Picker picker(c.setup, {2002, 4, 14});
+    for (const K key : c.keys) ASSERT_EQ(picker.Press(key), PickerOutcome::Running) << c.name;
+    ASSERT_EQ(picker.Press(K::Enter), PickerOutcome::Picked) << c.name;
+    EXPECT_EQ(picker.Control().Value(), c.value) << c.name;
+  }
+  Picker limited({}, {2002, 4, 14});
+  limited.Control().MinYear(2059);
+  limited.Control().MaxYear(Variant::Integer(2059));
+  EXPECT_EQ(limited.Press(K::PageUp), PickerOutcome::Running);
+  EXPECT_NE(limited.Status(), "") << "a move the lists cannot make is refused";
+  EXPECT_EQ(limited.Press(K::Cancel), PickerOutcome::Cancelled);
+  EXPECT_EQ(limited.Control().Value(), "2059/01/01/1");
+}
+
+}  // namespace
+}  // namespace sauramiti::terminal
