@@ -78,13 +78,11 @@ TEST(CommandLineTest, DatesConvertOrSayWhy) {
       {kToAd, "2059/01/01/3", {}, "weekday 1, not 3"},
       {kToAd, "2059/01/01/8", {}, "1 (Sunday) to 7 (Saturday)"},
       {kToAd, "2059/01/32", {}, "no such date"},
-      {kToAd, "99999/1/1", {}, "no such date"},
       {kToAd, "-2059/01/01", {}, "not a BS date"},
       {kToAd, "2059\30301\30301", {}, "not a BS date"},
       {kToBs, "2002/4/14", {3, 0}, "2059÷01÷01÷1"},
       {kToBs, "2001-02-29", {}, "no such Gregorian date"},
       {kToBs, "9999-12-31", {}, "error 9"},
-      {kToBs, "2002-04-14-1", {}, "not a Gregorian date"},
   };
   for (const Case& c : cases) {
     const DateConversion result = ConvertTypedDate(c.direction, c.input, c.options);
