@@ -1,14 +1,17 @@
-// Shared pieces of the control's tests: a live instance on a fake host, and error capture.
+// Shared pieces of the control's tests: the in-memory host with a hook into Click, a property
+// bag that records what passes through it, a live instance, and error capture.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <functional>
+#include <map>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/control/sauramiti.hpp>
+#include <sauramiti/platform/headless/headless_host.hpp>
 #include <string>
 #include <vector>
-
-#include "fake_host.hpp"
 
 namespace sauramiti::testing {
 
@@ -23,46 +26,82 @@ std::int32_t ErrorOf(F&& call) {
   return 0;
 }
 
-// A new instance placed on a 4800 x 4800 surface at run time, today being 14 April 2002
-// (BS 2059/01/01, a Sunday), with the events of its creation already taken.
+// Every date field as one line: year month day weekday|DateValue|DateAD|EngStrDate|Julian Ujjain
+inline std::string DateFields(const Sauramiti& c) {
+  char numbers[64];
+  std::snprintf(numbers, sizeof numbers, "%d %d %d %d|", c.year(), c.month(), c.Day(), c.Weekday());
+  std::string text = numbers + c.DateValue() + "|" + c.DateAD() + "|" + c.EngStrDate() + "|";
+  std::snprintf(numbers, sizeof numbers, "%.1f %d", c.JulianDate(), c.UjjainAhargana());
+  return text + numbers;
+}
+
+// The headless host, with a hook that runs while the control raises Click.
+class HookedHost final : public platform::Host {
+ public:
+  headless::HeadlessHost inner;
+  std::function<void()> onClickRaised = [] {};
+
+  bool Enabled() const override { return inner.Enabled(); }
+  void Enabled(bool on) override { inner.Enabled(on); }
+  float Width() const override { return inner.Width(); }
+  void Width(float twips) override { inner.Width(twips); }
+  float Height() const override { return inner.Height(); }
+  void Height(float twips) override { inner.Height(twips); }
+  bool UserMode() const override { return inner.UserMode(); }
+  FontRef AmbientFont() override { return inner.AmbientFont(); }
+  void PropertyChanged(std::string_view name) override { inner.PropertyChanged(name); }
+  void RaiseClick() override { inner.RaiseClick(), onClickRaised(); }
+  platform::LocalDate Today() override { return inner.Today(); }
+  using Name = std::string_view;
+  auto CreateFrame(platform::Frame* p, Name n) -> std::unique_ptr<platform::Frame> override {
+    return inner.CreateFrame(p, n);
+  }
+  auto CreateLabel(platform::Frame& p, Name n) -> std::unique_ptr<platform::Label> override {
+    return inner.CreateLabel(p, n);
+  }
+  auto CreateComboBox(platform::Frame& p, Name n) -> std::unique_ptr<platform::ComboBox> override {
+    return inner.CreateComboBox(p, n);
+  }
+  void OnResize(std::function<void()> handler) override { inner.OnResize(std::move(handler)); }
+};
+
+// Keeps what differs from its default; records reads and every write with the type handed over.
+class RecordingBag final : public platform::PropertyBag {
+ public:
+  Variant ReadProperty(std::string_view key, const Variant& defaultValue) override {
+    reads += std::string(key) + " ";
+    const auto it = stored.find(std::string(key));
+    return it == stored.end() ? defaultValue : it->second;
+  }
+  void WriteProperty(std::string_view key, const Variant& value, const Variant& def) override {
+    writes += std::string(key) + ":" + TypeName(value.Type()) + (value == def ? " " : "* ");
+    stored.erase(std::string(key));
+    if (value != def) stored[std::string(key)] = value;
+  }
+  std::map<std::string, Variant> stored;
+  std::string reads, writes;  // "key:Type* " for each write, * when it differs from the default
+};
+
+// A new instance on a 4800 x 4800 surface at run time, today being 14 April 2002 (BS 2059/01/01,
+// a Sunday), with the events of its creation already taken.
 class LiveControl : public ::testing::Test {
  protected:
-  LiveControl() : control(host) {
-    host.SetToday({2002, 4, 14});
-    control.Initialize();
+  LiveControl() {
+    host.inner.SetToday({2002, 4, 14});
     control.InitProperties();
-    host.Resize(4800, 4800);
-    host.TakeEvents();
+    host.inner.Resize(4800, 4800);
+    host.inner.TakeEvents();
+  }
+  std::vector<std::string> Events() { return host.inner.TakeEvents(); }
+  headless::HeadlessLabel& Label(const std::string& name) { return *host.inner.FindLabel(name); }
+  headless::HeadlessLabel& Day(int j) { return Label("lblDay(" + std::to_string(j) + ")"); }
+  headless::HeadlessLabel& Header(int i) { return Label("lblWD(" + std::to_string(i) + ")"); }
+  headless::HeadlessComboBox& Combo(const std::string& name) {
+    return *host.inner.FindComboBox(name);
   }
 
-  std::vector<std::string> Events() { return host.TakeEvents(); }
-  std::vector<std::string> Changed(const std::string& name) { return {"PropertyChanged " + name}; }
-  // Drives the lists as a user would: open, choose.
-  void ChooseYear(const std::string& year) {
-    auto& list = host.Combo("cboYear");
-    for (std::int32_t i = 0; i < list.ListCount(); ++i) {
-      if (list.List(i) == year) {
-        list.DropDown();
-        list.Choose(i);
-        return;
-      }
-    }
-    ADD_FAILURE() << "year " << year << " not in the list";
-  }
-  void ChooseMonth(std::int32_t index) {
-    host.Combo("CBoMonth").DropDown();
-    host.Combo("CBoMonth").Choose(index);
-  }
-  // The cell showing day `day` of the month on show, -1 when none does.
-  int CellOfDay(int day) {
-    for (int j = 0; j < 35; ++j) {
-      if (host.Day(j).Caption() == std::to_string(day)) return j;
-    }
-    return -1;
-  }
-
-  FakeHost host;
-  Sauramiti control;
+  HookedHost host;
+  Sauramiti control{host};
 };
 
 }  // namespace sauramiti::testing
