@@ -20,9 +20,9 @@ TEST_F(SelectionTest, ADayClickRaisesClickOnceWithTheNewDateInPlace) {
     EXPECT_EQ(control.Value(), "2059÷01÷18÷4");
     EXPECT_EQ(DateFields(control),
               "2059 1 18 4|2059 Vaishaka 18, Wednesday|05÷01÷2002|1 May, 2002|2452395.5 1863930");
-    EXPECT_EQ(Label("Label1").Caption() + "|" + Label("Label2").Caption(),
-              "2059 Vaishaka 18, Wednesday|1 May, 2002");
-    EXPECT_EQ(Day(17).S3(), 0);
+    EXPECT_EQ(Label("Label1").Caption() + "|" + Label("Label2").Caption() + "|" +
+                  std::to_string(Day(17).S3()),
+              "2059 Vaishaka 18, Wednesday|1 May, 2002|0");
   };
   Day(17).Click();
   EXPECT_EQ(clicks, 1);
@@ -56,15 +56,6 @@ TEST_F(SelectionTest, ClicksAreIgnoredWhileDisabledOrWhileAListShowsNoText) {
     EXPECT_EQ(control.Value() + std::to_string(Day(10).S3()), "2059/01/01/11");
     EXPECT_TRUE(Events().empty());
   }
-}
-
-TEST_F(SelectionTest, AFailureWhileApplyingTheNewDateRaisesNoClick) {
-  control.EnglishDateStyle(static_cast<MyEnglishDateStyleConstants>(7));
-  Events();
-  EXPECT_EQ(ErrorOf([&] { Day(17).Click(); }), kTypeMismatch);
-  EXPECT_EQ(control.Value(), "2059/01/18/4");                       // stored before the failure
-  EXPECT_EQ(Label("Label1").Caption(), "2059 Vaishaka 1, Sunday");  // panels not updated
-  EXPECT_TRUE(Events().empty());
 }
 
 TEST_F(SelectionTest, TheListsTurnThePageButNeverTouchTheSelectedDate) {
@@ -103,9 +94,8 @@ TEST_F(SelectionTest, AChosenMonthIsPickedFromTheListAndTypingChangesNothing) {
   Combo("CBoMonth").Choose(4);  // Bhadra
   Day(6).Click();
   EXPECT_EQ(control.Value(), "2059/05/01/7");
-  auto& months = Combo("CBoMonth");
-  months.Clear();  // nothing chosen: the month comes from the text's name
-  months.Text("Poush");
+  Combo("CBoMonth").Clear();  // nothing chosen: the month comes from the text's name
+  Combo("CBoMonth").Text("Poush");
   ASSERT_TRUE(Day(10).Click());
   EXPECT_EQ(control.Value().substr(0, 7), "2059/09");
   EXPECT_EQ(Combo("cboYear").Type('9') + Combo("CBoMonth").Type('a'), 0);  // keys are discarded
