@@ -3,6 +3,7 @@
 #include <cli/result_text.hpp>
 #include <cmath>
 #include <cstdint>
+#include <sauramiti/base/number_text.hpp>
 #include <type_traits>
 #include <variant>
 
@@ -13,13 +14,6 @@ namespace {
 // Below this magnitude every whole double is an exact integer of at most 15 digits.
 constexpr double kPlainIntegerLimit = 1e15;
 
-template <typename Number>
-void AppendChars(std::string& out, Number value) {
-  std::array<char, 32> buffer{};  // a shortest double needs at most 24 characters
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  out.append(buffer.data(), result.ptr);
-}
-
 }  // namespace
 
 void AppendDouble(std::string& out, double value) {
@@ -28,9 +22,9 @@ void AppendDouble(std::string& out, double value) {
   } else if (std::isinf(value)) {
     out.append(value < 0 ? "-inf" : "inf");
   } else if (value == std::trunc(value) && std::fabs(value) < kPlainIntegerLimit) {
-    AppendChars(out, static_cast<std::int64_t>(value));  // -0.0 becomes 0 here
+    out.append(std::to_string(static_cast<std::int64_t>(value)));  // -0.0 becomes 0 here
   } else {
-    AppendChars(out, value);
+    out.append(ShortestText(value));
   }
 }
 
@@ -43,7 +37,7 @@ void AppendResult(std::string& out, const MethodResult& result) {
         } else if constexpr (std::is_same_v<T, double>) {
           AppendDouble(out, value);
         } else {
-          AppendChars(out, value);
+          out.append(std::to_string(value));  // an integer result in decimal
         }
       },
       result);

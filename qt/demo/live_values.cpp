@@ -3,6 +3,7 @@
 #include <charconv>
 #include <functional>
 #include <qt/demo/live_values.hpp>
+#include <sauramiti/base/number_text.hpp>
 #include <sauramiti/view/legacy_font_transcoder.hpp>
 #include <string>
 
@@ -19,9 +20,7 @@ QLabel* AddValueRow(QFormLayout& form, const char* name) {
 
 // The shortest decimal text that reads back to the same double ("2452378.5").
 QString ShortestText(double number) {
-  char buffer[32];
-  const auto [stop, error] = std::to_chars(buffer, buffer + sizeof buffer, number);
-  return error == std::errc() ? QString::fromLatin1(buffer, stop - buffer) : QString();
+  return QString::fromStdString(sauramiti::ShortestText(number));
 }
 
 // The text `read` returns, or the run-time error it raises.

@@ -2,6 +2,7 @@
 #include <charconv>
 #include <limits>
 #include <qt/demo/typed_values.hpp>
+#include <sauramiti/base/number_text.hpp>
 #include <sauramiti/base/parse_number.hpp>
 #include <sauramiti/base/utf8_text.hpp>
 
@@ -19,11 +20,7 @@ std::optional<long long> WholeNumber(std::string_view text) {
 
 bool ReadsAsNumber(std::string_view text) { return ParseWholeNumber(text).has_value(); }
 
-std::string ShortestNumber(double number) {
-  char buffer[32];
-  const auto [stop, error] = std::to_chars(buffer, buffer + sizeof buffer, number);
-  return error == std::errc() ? std::string(buffer, stop) : std::string("?");
-}
+std::string ShortestNumber(double number) { return ShortestText(number); }
 
 // A double in the shortest form, with ".0" after a whole number so that it reads back as a
 // double rather than as an integer.

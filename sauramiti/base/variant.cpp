@@ -1,22 +1,12 @@
 #include <array>
 #include <charconv>
+#include <sauramiti/base/number_text.hpp>
 #include <sauramiti/base/parse_number.hpp>
 #include <sauramiti/base/rounding.hpp>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/base/variant.hpp>
 
 namespace sauramiti {
-
-namespace {
-
-template <typename T>
-std::string ShortestText(T value) {
-  std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  return std::string(buffer.data(), result.ptr);
-}
-
-}  // namespace
 
 const char* TypeName(VariantType type) noexcept {
   switch (type) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <sauramiti/base/number_text.hpp>
 #include <sauramiti/document/variant_json.hpp>
 #include <string>
 #include <string_view>
@@ -31,10 +32,9 @@ Json EncodeDouble(double value) { return NonFiniteText(value).value_or(Json(valu
 // so the two roundings agree with rounding the decimal straight to a single.
 Json EncodeSingle(float value) {
   if (auto text = NonFiniteText(value)) return *text;
-  std::array<char, 32> buffer{};
-  const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  const std::string text = ShortestText(value);
   double shortest = 0.0;
-  std::from_chars(buffer.data(), written.ptr, shortest);
+  std::from_chars(text.data(), text.data() + text.size(), shortest);
   return Json(shortest);
 }
 

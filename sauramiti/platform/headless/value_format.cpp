@@ -1,21 +1,10 @@
 #include <array>
 #include <charconv>
+#include <sauramiti/base/number_text.hpp>
 #include <sauramiti/platform/headless/json_string.hpp>
 #include <sauramiti/platform/headless/value_format.hpp>
 
 namespace sauramiti::headless {
-
-namespace {
-
-// 64 characters hold the longest shortest form of a double ("-2.2250738585072014e-308").
-template <typename T>
-std::string ShortestText(T value) {
-  std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  return std::string(buffer.data(), result.ptr);
-}
-
-}  // namespace
 
 std::string FormatSingle(float value) { return ShortestText(value); }
 
