@@ -2,8 +2,8 @@
 
 #include <limits>
 #include <memory>
+#include <sauramiti/platform/headless/child_inspection.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
-#include <sauramiti/platform/headless/inspect.hpp>
 #include <sauramiti/platform/headless/json_string.hpp>
 #include <sauramiti/platform/headless/value_format.hpp>
 #include <string>
