@@ -15,7 +15,7 @@
 #include <sauramiti/calendar/month_structure.hpp>
 #include <sauramiti/control/sauramiti.hpp>
 #include <sauramiti/document/json_property_bag.hpp>
-#include <sauramiti/platform/headless/child_inspection.hpp>
+#include <sauramiti/platform/headless/child_report.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
 #include <sauramiti/platform/headless/value_format.hpp>
 #include <sauramiti/view/child_controls.hpp>
