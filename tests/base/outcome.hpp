@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cstdint>
+#include <sauramiti/base/number_text.hpp>
 #include <sauramiti/base/runtime_error.hpp>
 #include <string>
 #include <type_traits>
@@ -20,8 +20,7 @@ namespace sauramiti::testing {
 template <typename T>
 std::string AsText(const T& value) {
   if constexpr (std::is_floating_point_v<T>) {
-    char buffer[64];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+    return ShortestText(value);
   } else if constexpr (std::is_integral_v<T>) {
     return std::to_string(value);
   } else {

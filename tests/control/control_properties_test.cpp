@@ -41,7 +41,7 @@ TEST_F(PropertiesTest, GuardedAccessorsRefuseInTheWrongModeAndChangeNothing) {
       host.inner.SetUserMode(run);
       const std::string before = DateFields(control);
       const std::int32_t expected = run ? c.runError : c.designError;
-      EXPECT_EQ(ErrorOf([&] { c.call(control); }), expected);
+      EXPECT_EQ(ErrorNumberOf([&] { c.call(control); }), expected);
       // A refused call leaves every date field as it was.
       EXPECT_EQ(expected != 0 ? DateFields(control) : before, before);
       const bool announced = expected == 0 && *c.name;
@@ -131,7 +131,7 @@ TEST_F(PropertiesTest, AnyValueTextIsAppliedWithoutFailing) {
   for (const char* text : {"", "2059/0", "0000/00/00/0", "9999/12/32/7", "-999/-1/-1/-",
                            "2059/01/32/9", "\xff\xfe/\x80/", "    /  /  / ", "2059/01/01/1 +"}) {
     SCOPED_TRACE(text);
-    EXPECT_EQ(ErrorOf([&] { control.Value(text); }), 0);
+    EXPECT_EQ(ErrorNumberOf([&] { control.Value(text); }), 0);
     EXPECT_EQ(control.Value(), text);
     // Either a date the calendar knows, or its fixed answer for one it rejects.
     const bool known = control.DateAD() != "Nepali2EnglishDate =Invalid Date";
@@ -143,17 +143,17 @@ TEST_F(PropertiesTest, AFailureKeepsWhatWasStoredBeforeItAndAnnouncesNothing) {
   control.EnglishDateStyle(static_cast<MyEnglishDateStyleConstants>(5));
   Events();
   // An unknown date style cannot be read back into the long form: error 13 in that step.
-  EXPECT_EQ(ErrorOf([&] { control.Value("2059/01/18/4"); }), kTypeMismatch);
+  EXPECT_EQ(ErrorNumberOf([&] { control.Value("2059/01/18/4"); }), kTypeMismatch);
   EXPECT_EQ(control.Value(), "2059/01/18/4");
   EXPECT_EQ(DateFields(control),
             "2059 1 18 4|2059 Vaishaka 18, Wednesday||14 April, 2002|2452378.5 1863930");
   // A failure while a day click applies its date: no panels, no Click.
-  EXPECT_EQ(ErrorOf([&] { Day(20).Click(); }), kTypeMismatch);
+  EXPECT_EQ(ErrorNumberOf([&] { Day(20).Click(); }), kTypeMismatch);
   EXPECT_EQ(control.Value() + "|" + Label("Label1").Caption(),
             "2059/01/21/7|2059 Vaishaka 1, Sunday");
-  EXPECT_EQ(ErrorOf([&] { control.MaxYear(Variant::String("later")); }), kTypeMismatch);
+  EXPECT_EQ(ErrorNumberOf([&] { control.MaxYear(Variant::String("later")); }), kTypeMismatch);
   EXPECT_EQ(control.MaxYear().StringValue(), "later");  // stored before the list failed
-  EXPECT_EQ(ErrorOf([&] { control.Separator(static_cast<MyYMDSeparatorConstants>(-1)); }), 5);
+  EXPECT_EQ(ErrorNumberOf([&] { control.Separator(static_cast<MyYMDSeparatorConstants>(-1)); }), 5);
   // Stored, but neither text re-formed.
   EXPECT_EQ(std::to_string(control.Separator()) + " " + control.Value(), "-1 2059/01/21/7");
   EXPECT_TRUE(Events().empty());
@@ -286,7 +286,7 @@ TEST(PersistenceTest, AValueOfTheWrongTypeStopsTheLoadWhereItIs) {
     RecordingBag bag;
     bag.stored["English"] = Variant::Boolean(std::int16_t{0});
     bag.stored[key] = value;
-    EXPECT_EQ(ErrorOf([&] { control.ReadProperties(bag); }), error) << key;
+    EXPECT_EQ(ErrorNumberOf([&] { control.ReadProperties(bag); }), error) << key;
     EXPECT_EQ(control.English(), 0);  // read before the failing key
     // A failed load neither recomputes the date nor refreshes; a disabled one shows nothing.
     EXPECT_EQ(control.EngStrDate().empty(), error != 0);

@@ -11,20 +11,10 @@
 #include <sauramiti/control/sauramiti.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
 #include <string>
+#include <tests/base/outcome.hpp>
 #include <vector>
 
 namespace sauramiti::testing {
-
-// The number of the run-time error `call` raises, 0 when it raises none.
-template <typename F>
-std::int32_t ErrorOf(F&& call) {
-  try {
-    call();
-  } catch (const RuntimeError& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 // Every date field as one line: year month day weekday|DateValue|DateAD|EngStrDate|Julian Ujjain
 inline std::string DateFields(const Sauramiti& c) {

@@ -32,7 +32,8 @@ TEST_F(SelectionTest, ADayClickRaisesClickOnceWithTheNewDateInPlace) {
 TEST_F(SelectionTest, EverySixteenBitIndexEndsInADateOrANumberedError) {
   // 2059 Vaishaka: cells 0 to 30 hold days, 31 to 34 are empty.
   for (std::int32_t index = -32768; index <= 32767; ++index) {
-    const auto error = ErrorOf([&] { control.lblDay_Click(static_cast<std::int16_t>(index)); });
+    const auto error =
+        ErrorNumberOf([&] { control.lblDay_Click(static_cast<std::int16_t>(index)); });
     if (index >= 0 && index <= 30) {
       ASSERT_EQ(error, 0) << index;
       ASSERT_EQ(control.Day(), index + 1);

@@ -15,6 +15,7 @@
 #include <sauramiti/view/name_tables.hpp>
 #include <set>
 #include <string>
+#include <tests/base/outcome.hpp>
 
 namespace sauramiti::view {
 namespace {
@@ -31,15 +32,7 @@ std::string Box(const platform::ChildControl& c) {
   return text;
 }
 
-template <typename F>
-std::int32_t ErrorOf(F&& call) {
-  try {
-    call();
-  } catch (const RuntimeError& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using sauramiti::testing::ErrorNumberOf;
 
 class MonthViewTest : public ::testing::Test {
  protected:
@@ -101,7 +94,7 @@ TEST_F(MonthViewTest, FontsScaleWithTheAreaTheyLabel) {
       {wkdShort, 15.76}, {wkdLong, 10.51}, {7, 3.503}};
   for (const int vertical : {0, -1}) {
     for (const auto& [style, header] : styles) {
-      SCOPED_TRACE(testing::Message() << vertical << " style " << style);
+      SCOPED_TRACE(::testing::Message() << vertical << " style " << style);
       Arrange(4800, 4800, vertical, style);
       for (const auto& l : controls.lblWD) EXPECT_NEAR(l->FontSize(), header, 0.005);
       for (const auto& l : controls.lblDay) EXPECT_NEAR(l->FontSize(), 15.76, 0.005);
@@ -119,7 +112,7 @@ TEST_F(MonthViewTest, AnySurfaceGivesNoNegativeSizeAndNoFontBelowOnePoint) {
                             {-50, -50},  {nan, 4800}, {3e38F, 3e38F}};
   for (const auto& size : sizes) {
     for (const int vertical : {0, -1}) {
-      SCOPED_TRACE(testing::Message() << size[0] << "x" << size[1] << " v" << vertical);
+      SCOPED_TRACE(::testing::Message() << size[0] << "x" << size[1] << " v" << vertical);
       Arrange(size[0], size[1], vertical);
       for (const auto* child : host.Children()) {
         EXPECT_GE(child->Control().Width(), 0.0F) << child->Name();
@@ -137,7 +130,7 @@ TEST_F(MonthViewTest, AWeekdayStyleThatBreaksTheHeaderFontFormulaIsAnError) {
   const std::pair<std::int32_t, std::int32_t> cases[] = {
       {107374181, kOverflow}, {-2147483647 - 1, kOverflow}, {-2, kDivisionByZero}};
   for (const auto& [style, error] : cases) {
-    EXPECT_EQ(ErrorOf([&] { Arrange(4800, 4800, 0, style); }), error) << style;
+    EXPECT_EQ(ErrorNumberOf([&] { Arrange(4800, 4800, 0, style); }), error) << style;
   }
 }
 
@@ -186,7 +179,7 @@ TEST_F(MonthViewTest, TheSelectedCellIsFlatOnShadowRedAtTheWeekEndsAndTheOldOneI
   SetCellHighlight(view, 3, -1);
   SetCellHighlight(view, 3, 1);  // only exactly -1 selects
   EXPECT_EQ(Cell(3).BackColor(), kFace);
-  EXPECT_EQ(ErrorOf([&] { SelectCell(view, 35); }), kSubscriptOutOfRange);
+  EXPECT_EQ(ErrorNumberOf([&] { SelectCell(view, 35); }), kSubscriptOutOfRange);
   EXPECT_EQ(state.SelectedCell, 13);  // a failed selection remembers nothing
 }
 
@@ -224,10 +217,10 @@ TEST_F(MonthViewTest, NamesAndHeadersFollowLanguageAndWeekdayStyle) {
     EXPECT_EQ(captions, c.captions);
   }
   state.month = 13;  // the twelve names are listed before the month is found out of range
-  EXPECT_EQ(ErrorOf([&] { FillMonthList(view); }), kSubscriptOutOfRange);
+  EXPECT_EQ(ErrorNumberOf([&] { FillMonthList(view); }), kSubscriptOutOfRange);
   EXPECT_EQ(controls.CBoMonth->ListCount(), 12);
   state.EnglishFont.reset();
-  EXPECT_EQ(ErrorOf([&] { ShowWeekdayHeaders(view); }), 91);
+  EXPECT_EQ(ErrorNumberOf([&] { ShowWeekdayHeaders(view); }), 91);
 }
 
 TEST_F(MonthViewTest, TheYearListRunsFromMinYearToMaxYearAsANumber) {
@@ -251,7 +244,7 @@ TEST_F(MonthViewTest, TheYearListRunsFromMinYearToMaxYearAsANumber) {
     list.AddItem("left over");
     state.MinYear = minYear;
     state.MaxYear = maxYear;
-    EXPECT_EQ(ErrorOf([&] { FillYearList(view); }), error);
+    EXPECT_EQ(ErrorNumberOf([&] { FillYearList(view); }), error);
     ASSERT_EQ(list.ListCount(), count);
     EXPECT_EQ(list.List(0) + "-" + list.List(count - 1), std::string(first) + "-" + last);
     EXPECT_EQ(list.Text(), error == 0 ? "2059" : "");  // the year shown even when not listed
