@@ -4,10 +4,10 @@
 #include <cli/date_conversion.hpp>
 #include <cli/method_binding.hpp>
 #include <cli/method_call.hpp>
+#include <cli/method_host.hpp>
 #include <cli/month_calendar.hpp>
 #include <cli/pick_command.hpp>
 #include <cli/property_table.hpp>
-#include <cli/routine_methods.hpp>
 #include <cli/script_runner.hpp>
 #include <cli/today.hpp>
 #include <cstdlib>
@@ -198,8 +198,8 @@ int Usage(const Streams& io, std::string_view message) {
 }
 
 int RunCall(bool batch, const std::vector<std::string>& words, const Streams& io) {
-  static const RoutineMethods routines;
-  static const MethodTable table = MakeMethodTable(routines);
+  static const MethodHost methods;
+  static const MethodTable table = MakeMethodTable(methods.Control());
 
   if (batch) {
     if (!words.empty()) return Usage(io, "call --batch takes its calls from standard input only");

@@ -1,8 +1,8 @@
 // Binding the control's nine methods on an object into a MethodTable.
 //
-// Any object with the control's method signatures will do: the Sauramiti class itself, or
-// RoutineMethods, which runs the calendar's free procedures. The table keeps a reference to the
-// object, which must outlive it.
+// Any object with the control's method signatures will do (the Sauramiti class, the instance of a
+// script or the method-only instance of a MethodHost). The table keeps a reference to the object,
+// which must outlive it.
 #pragma once
 
 #include <cli/method_signatures.hpp>

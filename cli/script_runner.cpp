@@ -1,8 +1,8 @@
 #include <charconv>
 #include <cli/method_binding.hpp>
 #include <cli/method_call.hpp>
+#include <cli/method_host.hpp>
 #include <cli/property_table.hpp>
-#include <cli/routine_methods.hpp>
 #include <cli/script_runner.hpp>
 #include <cli/script_value.hpp>
 #include <cli/script_words.hpp>
@@ -114,7 +114,7 @@ std::int16_t KeyCode(const ScriptWord& word) {
 class ScriptSession {
  public:
   ScriptSession(std::ostream& out, std::ostream& err)
-      : out_(out), err_(err), routineMethods_(MakeMethodTable(routines_)) {}
+      : out_(out), err_(err), detachedMethods_(MakeMethodTable(methodHost_.Control())) {}
 
   ~ScriptSession() {
     try {
@@ -333,7 +333,7 @@ class ScriptSession {
     if (args.empty()) throw ScriptLineError("usage: call METHOD [ARGUMENT...]");
     std::vector<std::string_view> arguments;
     for (const ScriptWord& word : args.subspan(1)) arguments.emplace_back(word.text);
-    const MethodTable& table = controlMethods_ ? *controlMethods_ : routineMethods_;
+    const MethodTable& table = controlMethods_ ? *controlMethods_ : detachedMethods_;
     std::string line;
     AppendCallLine(table, args[0].text, arguments, line);
     out_ << line << '\n';
@@ -399,8 +399,8 @@ class ScriptSession {
   headless::HeadlessHost host_;
   float surfaceWidth_ = headless::HeadlessHost::kDesignWidth;
   float surfaceHeight_ = headless::HeadlessHost::kDesignHeight;
-  RoutineMethods routines_;
-  MethodTable routineMethods_;
+  MethodHost methodHost_;  // answers `call` before the first `new` or `load`
+  MethodTable detachedMethods_;
   std::unique_ptr<Sauramiti> control_;
   std::optional<MethodTable> controlMethods_;
 };

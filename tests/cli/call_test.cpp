@@ -6,8 +6,8 @@
 #include <cli/batch_call.hpp>
 #include <cli/call_arguments.hpp>
 #include <cli/method_binding.hpp>
+#include <cli/method_host.hpp>
 #include <cli/result_text.hpp>
-#include <cli/routine_methods.hpp>
 #include <cmath>
 #include <cstring>
 #include <random>
@@ -22,8 +22,8 @@ namespace {
 using sauramiti::testing::ExpectRows;
 
 std::string Batch(const std::string& input, bool interactive = false) {
-  static const RoutineMethods routines;
-  static const MethodTable table = MakeMethodTable(routines);
+  static const MethodHost methods;
+  static const MethodTable table = MakeMethodTable(methods.Control());
   std::istringstream in(input);
   std::ostringstream out;
   const BatchCounts counts = RunCallBatch(table, in, out, interactive);
@@ -68,8 +68,8 @@ TEST(CallTest, InteractiveInputIsFlushedLineByLine) {
     int flushes = 0;
     int sync() override { return ++flushes, std::stringbuf::sync(); }
   };
-  static const RoutineMethods routines;
-  const MethodTable table = MakeMethodTable(routines);
+  static const MethodHost methods;
+  const MethodTable table = MakeMethodTable(methods.Control());
   for (const bool interactive : {false, true}) {
     FlushCounter buffer;
     std::ostream out(&buffer);
