@@ -146,10 +146,8 @@ QtComboBox::~QtComboBox() {
 ComboWidget* QtComboBox::Combo() const { return static_cast<ComboWidget*>(Widget()); }
 
 void QtComboBox::Clear() {
-  items_.clear();
-  text_.clear();
+  list_.Clear();
   shownText_.clear();
-  listIndex_ = -1;
   if (ComboWidget* combo = Combo()) {
     const QSignalBlocker block(combo);
     combo->clear();
@@ -159,38 +157,24 @@ void QtComboBox::Clear() {
 }
 
 void QtComboBox::AddItem(const std::string& item) {
-  // Qt counts items in an int; the list can grow no further.
-  if (items_.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-    Raise(kOverflow);
-  }
-  items_.push_back(item);
+  list_.AddItem(item, std::numeric_limits<int>::max());  // Qt counts items in an int
   const auto shown = toolkit_.Language().Present(item);
   NoteLanguage(shown.devanagari);
   if (ComboWidget* combo = Combo()) {
     const QSignalBlocker block(combo);
     combo->addItem(shown.text);
     // Qt chooses the first item put into an empty list; the control's list chooses nothing.
-    if (combo->currentIndex() != listIndex_) ShowState();
+    if (combo->currentIndex() != list_.Index()) ShowState();
   }
 }
 
-std::int32_t QtComboBox::ListCount() const { return static_cast<std::int32_t>(items_.size()); }
+std::int32_t QtComboBox::ListCount() const { return list_.Count(); }
 
-std::string QtComboBox::List(std::int32_t index) const {
-  if (index < 0 || index >= ListCount()) return {};
-  return items_[static_cast<std::size_t>(index)];
-}
+std::string QtComboBox::List(std::int32_t index) const { return list_.Item(index); }
 
 void QtComboBox::Text(const std::string& text) {
-  text_ = text;
-  listIndex_ = -1;
-  for (std::size_t i = 0; i < items_.size(); ++i) {
-    if (items_[i] == text_) {
-      listIndex_ = static_cast<std::int32_t>(i);
-      break;
-    }
-  }
-  const auto shown = toolkit_.Language().Present(text_);
+  list_.SetText(text);
+  const auto shown = toolkit_.Language().Present(list_.Text());
   shownText_ = shown.text;
   NoteLanguage(shown.devanagari);
   ShowState();
@@ -233,8 +217,7 @@ QString QtComboBox::ShownItem(std::int32_t index) const {
 void QtComboBox::TextEditedByUser(const QString& shown) {
   // Typed text is Unicode already: it is both what is shown and what the control reads.
   shownText_ = shown;
-  text_ = shown.toStdString();
-  listIndex_ = -1;
+  list_.SetEditedText(shown.toStdString());
   ShowState();
   toolkit_.NotifyContentChanged(*this);
 }
@@ -269,14 +252,13 @@ void QtComboBox::ShowState() {
   ComboWidget* combo = Combo();
   if (combo == nullptr) return;
   const QSignalBlocker block(combo);
-  combo->setCurrentIndex(static_cast<int>(listIndex_));
+  combo->setCurrentIndex(static_cast<int>(list_.Index()));
   combo->setEditText(shownText_);
 }
 
 void QtComboBox::UserChose(int index) {
-  if (index < 0 || index >= ListCount()) return;
-  listIndex_ = index;
-  text_ = items_[static_cast<std::size_t>(index)];
+  if (!list_.Holds(index)) return;
+  list_.Choose(index);
   shownText_ = ShownItem(index);
   ShowState();
   toolkit_.NotifyContentChanged(*this);

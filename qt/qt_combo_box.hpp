@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <functional>
 #include <qt/qt_child.hpp>
+#include <sauramiti/platform/combo_list.hpp>
 #include <string>
 #include <vector>
 
@@ -50,8 +51,8 @@ class QtComboBox final : public QtFontedControl<platform::ComboBox> {
   void AddItem(const std::string& item) override;
   std::int32_t ListCount() const override;
   std::string List(std::int32_t index) const override;
-  std::int32_t ListIndex() const override { return listIndex_; }
-  std::string Text() const override { return text_; }
+  std::int32_t ListIndex() const override { return list_.Index(); }
+  std::string Text() const override { return list_.Text(); }
   void Text(const std::string& text) override;
 
   float Height() const override;
@@ -91,10 +92,8 @@ class QtComboBox final : public QtFontedControl<platform::ComboBox> {
   void UserChose(int index);
   void NoteLanguage(bool devanagari);
 
-  std::vector<std::string> items_;
-  std::string text_;
+  platform::ComboList list_;
   QString shownText_;
-  std::int32_t listIndex_ = -1;
   bool devanagari_ = false;
   std::function<void()> onClick_;
   std::function<void()> onDropDown_;

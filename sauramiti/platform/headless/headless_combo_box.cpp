@@ -1,5 +1,3 @@
-#include <algorithm>
-#include <limits>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/platform/headless/headless_combo_box.hpp>
 
@@ -27,39 +25,9 @@ std::string CodeUnitAsUtf8(std::uint16_t unit) {
 
 }  // namespace
 
-void HeadlessComboBox::Clear() {
-  items_.clear();
-  text_.clear();
-  listIndex_ = -1;
-}
-
-void HeadlessComboBox::AddItem(const std::string& item) {
-  // The count is a 32-bit number; a list can never outgrow it.
-  if (items_.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
-    Raise(kOverflow);
-  }
-  items_.push_back(item);
-}
-
-std::int32_t HeadlessComboBox::ListCount() const {
-  return static_cast<std::int32_t>(items_.size());
-}
-
-std::string HeadlessComboBox::List(std::int32_t index) const {
-  if (index < 0 || index >= ListCount()) return {};
-  return items_[static_cast<std::size_t>(index)];
-}
-
-void HeadlessComboBox::Text(const std::string& text) {
-  text_ = text;
-  const auto found = std::find(items_.begin(), items_.end(), text_);
-  listIndex_ = found == items_.end() ? -1 : static_cast<std::int32_t>(found - items_.begin());
-}
-
 void HeadlessComboBox::Choose(std::int32_t index) {
-  if (index < 0 || index >= ListCount()) Raise(kInvalidProcedureCall);
-  listIndex_ = index;
-  text_ = items_[static_cast<std::size_t>(index)];
+  if (!list_.Holds(index)) Raise(kInvalidProcedureCall);
+  list_.Choose(index);
   if (onClick_) onClick_();
 }
 
@@ -70,7 +38,7 @@ void HeadlessComboBox::DropDown() {
 std::int16_t HeadlessComboBox::Type(std::int16_t keyAscii) {
   std::int16_t code = keyAscii;
   if (onKeyPress_) onKeyPress_(code);
-  if (code != 0) Text(text_ + CodeUnitAsUtf8(static_cast<std::uint16_t>(code)));
+  if (code != 0) Text(list_.Text() + CodeUnitAsUtf8(static_cast<std::uint16_t>(code)));
   return code;
 }
 

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <sauramiti/platform/combo_list.hpp>
 #include <sauramiti/platform/headless/headless_child.hpp>
 #include <string>
 #include <vector>
@@ -33,13 +34,13 @@ class HeadlessComboBox final : public HeadlessFontedControl<platform::ComboBox> 
   float Height() const override { return 32.0F * FontSize(); }
   void Height(float /*twips*/) override {}
 
-  void Clear() override;
-  void AddItem(const std::string& item) override;
-  std::int32_t ListCount() const override;
-  std::string List(std::int32_t index) const override;
-  std::int32_t ListIndex() const override { return listIndex_; }
-  std::string Text() const override { return text_; }
-  void Text(const std::string& text) override;
+  void Clear() override { list_.Clear(); }
+  void AddItem(const std::string& item) override { list_.AddItem(item); }
+  std::int32_t ListCount() const override { return list_.Count(); }
+  std::string List(std::int32_t index) const override { return list_.Item(index); }
+  std::int32_t ListIndex() const override { return list_.Index(); }
+  std::string Text() const override { return list_.Text(); }
+  void Text(const std::string& text) override { list_.SetText(text); }
 
   void OnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
   void OnDropDown(std::function<void()> handler) override { onDropDown_ = std::move(handler); }
@@ -58,9 +59,7 @@ class HeadlessComboBox final : public HeadlessFontedControl<platform::ComboBox> 
   std::int16_t Type(std::int16_t keyAscii);
 
  private:
-  std::vector<std::string> items_;
-  std::string text_;
-  std::int32_t listIndex_ = -1;
+  platform::ComboList list_;
   std::function<void()> onClick_;
   std::function<void()> onDropDown_;
   std::function<void(std::int16_t&)> onKeyPress_;
