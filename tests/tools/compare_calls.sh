@@ -3,7 +3,7 @@
 # control scripts: any difference in any answer, error numbers included, is printed and fails.
 #   tests/tools/compare_calls.sh OLD_SAURAMITI NEW_SAURAMITI [COUNT]
 set -euo pipefail
-old=$1 new=$2 count=${3:-100000}
+old=$(realpath "$1") new=$(realpath "$2") count=${3:-100000}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -18,8 +18,11 @@ if ! cmp -s "$work/old.txt" "$work/new.txt"; then
 fi
 
 for script in "$here"/../../fuzz/corpus/script/*; do
-  (cd "$work" && "$old" script "$script" > old_script.txt 2>&1 || true)
-  (cd "$work" && "$new" script "$script" > new_script.txt 2>&1 || true)
+  # Each run in a folder of its own: scripts save and load documents by relative paths.
+  mkdir "$work/old_run" "$work/new_run"
+  (cd "$work/old_run" && "$old" script "$script" > ../old_script.txt 2>&1 || true)
+  (cd "$work/new_run" && "$new" script "$script" > ../new_script.txt 2>&1 || true)
+  rm -rf "$work/old_run" "$work/new_run"
   if ! cmp -s "$work/old_script.txt" "$work/new_script.txt"; then
     echo "compare_calls: the builds run $script differently:"
     diff "$work/old_script.txt" "$work/new_script.txt" | head -20
