@@ -93,8 +93,31 @@ TEST(PickerTest, KeysMoveTheCursorAndEnterPicksThroughTheControl) {
     std::vector<K> keys;  // Enter follows
     std::string value;
   };
+  PickerSetup wideYears, oneYear;
+  wideYears.maxYear = 9999;
+  wideYears.minYear = 1900;
+  oneYear.minYear = 2059;
+  oneYear.maxYear = 2059;
+  const std::vector<K> fiftyYears(50, K::NextYear);
   const std::vector<Case> cases = {
       {"vertical: down is the next day", {}, {K::Down, K::Down}, "2059/01/03/3"},
+      {"tab: down in the year list is the next year",
+       {},
+       {K::Tab, K::Down},
+       "2060/01/01/" + std::to_string(SauramitiRoutine::GetWeekDay(2060, 1, 1))},
+      {"tab twice: up in the month list is the month before",
+       {},
+       {K::Tab, K::Tab, K::Up},
+       "2058/12/01/" + std::to_string(SauramitiRoutine::GetWeekDay(2058, 12, 1))},
+      {"tab three times is back on the days",
+       {},
+       {K::Tab, K::Tab, K::Tab, K::Down},
+       "2059/01/02/2"},
+      {"back tab goes to the month list", {}, {K::BackTab, K::Right}, "2059/02/01/4"},
+      {"other keys work in a list", {}, {K::Tab, K::PageDown, K::End}, lastOf(2059, 2, 0)},
+      {"--max-year past the default", wideYears, fiftyYears,
+       "2109/01/01/" + std::to_string(SauramitiRoutine::GetWeekDay(2109, 1, 1))},
+      {"a one-year list stops the year", oneYear, {K::NextYear, K::PreviousYear}, "2059/01/01/1"},
       {"vertical: right is the next week", {}, {K::Right}, "2059/01/08/1"},
       {"horizontal: down is the next week", horizontal, {K::Down}, "2059/01/08/1"},
       {"up from the first day", {}, {K::Up}, lastOf(2058, 12, 0)},
@@ -112,6 +135,21 @@ TEST(PickerTest, KeysMoveTheCursorAndEnterPicksThroughTheControl) {
     ASSERT_EQ(picker.Press(K::Enter), PickerOutcome::Picked) << c.name;
     EXPECT_EQ(picker.Control().Value(), c.value) << c.name;
   }
+  // A click on a day cell picks its day; one on a blank cell does nothing.
+  Picker clicked({}, {2002, 4, 14});
+  int blank = -1, eighteenth = -1;
+  for (int j = 0; j < 35; ++j) {
+    const std::string caption =
+        clicked.Control().Children().lblDay[static_cast<std::size_t>(j)]->Caption();
+    if (caption.empty()) blank = j;
+    if (caption == "18") eighteenth = j;
+  }
+  ASSERT_GE(blank, 0);
+  EXPECT_EQ(clicked.ClickCell(blank), PickerOutcome::Running);
+  EXPECT_EQ(clicked.ClickCell(35), PickerOutcome::Running);
+  EXPECT_EQ(clicked.ClickCell(eighteenth), PickerOutcome::Picked);
+  EXPECT_EQ(clicked.Control().Value(), "2059/01/18/4");
+
   Picker limited({}, {2002, 4, 14});
   limited.Control().MinYear(2059);
   limited.Control().MaxYear(Variant::Integer(2059));
