@@ -74,6 +74,62 @@ TEST(ViewTextTest, GridShowsTheControlsCellsInItsArrangement) {
   }
 }
 
+// Today's mark: brackets without looks, reverse video with them, and never the selected look's
+// place when the selection is not shown.
+TEST(ViewTextTest, TodayIsMarkedApartFromTheSelectedDay) {
+  headless::HeadlessHost host;
+  host.SetToday({2002, 4, 14});
+  Sauramiti control(host);
+  control.Initialize();
+  control.InitProperties();
+  control.Value("2059/01/05/5");  // selects day 5; today (day 1) is elsewhere
+  const ViewPicture picture =
+      TakeViewPicture(control.Children(), control.Vertical(), Script::AsStored);
+  int today = -1, selected = -1;
+  for (std::size_t j = 0; j < picture.days.size(); ++j) {
+    if (picture.days[j].text == "1") today = static_cast<int>(j);
+    if (picture.days[j].selectedLook) selected = static_cast<int>(j);
+  }
+  ASSERT_GE(today, 0);
+  ASSERT_GE(selected, 0);
+  struct Case {
+    std::string name;
+    bool brackets, showSelection;
+    std::set<int> bracketed, reversed;
+  };
+  const std::vector<Case> cases = {
+      {"plain", true, true, {today, selected}, {}},
+      {"plain, several months", true, false, {today}, {}},
+      {"looks", false, true, {}, {today}},
+      {"looks, several months", false, false, {}, {today}},
+  };
+  for (const Case& c : cases) {
+    LayoutOptions options;
+    options.bracketSelection = c.brackets;
+    options.showSelection = c.showSelection;
+    options.todayCell = today;
+    std::set<int> bracketed, reversed, drawn;
+    for (const StyledLine& line : LayOutView(picture, options)) {
+      for (const Span& span : line) {
+        if (span.dayCell < 0) continue;
+        drawn.insert(span.dayCell);
+        if (span.text.starts_with('[')) bracketed.insert(span.dayCell);
+        if (span.style.reverse) reversed.insert(span.dayCell);
+        if (span.dayCell == selected && !c.brackets) {
+          EXPECT_EQ(span.style.back != TermColor::Default, c.showSelection) << c.name;
+        }
+      }
+    }
+    for (std::size_t j = 0; j < picture.days.size(); ++j) {
+      if (!picture.days[j].text.empty()) {
+        EXPECT_TRUE(drawn.contains(static_cast<int>(j))) << c.name << ": cell " << j;
+      }
+    }
+    EXPECT_EQ(bracketed, c.bracketed) << c.name;
+    EXPECT_EQ(reversed, c.reversed) << c.name;
+  }
+}
+
 TEST(PickerTest, KeysMoveTheCursorAndEnterPicksThroughTheControl) {
   using K = PickerKey;
   PickerSetup horizontal, dashes;
