@@ -138,7 +138,7 @@ TEST(PickerTest, KeysMoveTheCursorAndEnterPicksThroughTheControl) {
   const auto lastOf = [](std::int16_t y, std::int16_t m, int back) {
     const auto d =
         static_cast<std::int16_t>(SauramitiRoutine::GetDaysInMonth(y, m, disNepali) - back);
-    char text[24];
+    char text[32];
     std::snprintf(text, sizeof text, "%04d/%02d/%02d/%d", y, m, d,
                   SauramitiRoutine::GetWeekDay(y, m, d));
     return std::string(text);
