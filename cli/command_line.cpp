@@ -1,3 +1,6 @@
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
 #include <cli/batch_call.hpp>
 #include <cli/command_line.hpp>
@@ -40,6 +43,7 @@ Examples:
   d=$(sauramiti pick --sep 1)        pick a date and keep its Value
   sauramiti today --json             today's date as one JSON object
   sauramiti cal 2081 9               Poush 2081 as the control shows it
+  sauramiti cal 2081                 the whole year 2081
   sauramiti script checks.txt        drive a control instance, one command a line
   sauramiti to-ad 2059/01/01         04/14/2002
   sauramiti to-bs 2002-04-14         2059/01/01/1
@@ -67,10 +71,16 @@ one it counts as missing.
 
 Prints one line: the result, or "error N" for a run-time error N (6 overflow, 13 an
 argument that is not a number of its kind, 438 no such method, 450 wrong number of
-arguments, ...); the exit status is then 1.
+arguments, ...); the exit status is then 1 and standard error says what went wrong.
+
+The answer is the method's own, even where it looks like a failure: Nepali2EnglishDate
+gives an empty text for a weekday that is not the date's (2059 1 1 9 9 9 prints an empty
+line), and GetDaysInMonth gives 0 for a month that does not exist (2059 13 1 prints 0);
+both exit with status 0, as the methods raise no error.
 
 With --batch, reads one call a line from standard input, the method and its arguments
-separated by tabs, and prints one line for each; the exit status is always 0.
+separated by tabs, and prints one line for each and nothing on standard error; the exit
+status is always 0.
 
 Examples:
   sauramiti call GetKaliAhargana 2059 1 1            1863913
@@ -111,29 +121,45 @@ out), DateAD (the Gregorian date), EngStrDate (its long form), JulianDate and
 UjjainAhargana (days since the start of the Kali era).
 
 With --nepali the control works in Nepali; its texts, held for a legacy Nepali font, are
-shown in Unicode Devanagari. --json prints one object keyed by the property names, with
-the texts as the control holds them, and in Nepali also "DateValueUnicode" and
-"EngStrDateUnicode" in Devanagari.
+shown in Unicode Devanagari, and --legacy shows them as the control holds them. --json
+prints one object keyed by the property names; in Nepali, DateValue and EngStrDate are in
+Devanagari. With --nepali --legacy --json they are the stored texts and the object adds
+"DateValueUnicode" and "EngStrDateUnicode" in Devanagari.
 
 Examples:
   sauramiti today
-  sauramiti today --sep 1 --style 2      2081-08-20-6 and 2024-12-05
+  sauramiti today --sep 1 --style 2      2081-08-20-5 and 2024-12-05 (a Thursday)
   sauramiti today --nepali --json)";
 
 constexpr const char* kCalFooter =
     R"(Draws one BS month as the date-picker control fills its view: the two date panels,
 the year and month lists and the grid of weekday headers and day cells, read from the
-control's own child controls. Without YEAR, the current month; with YEAR alone, the
-current month's namesake in that year. The selected day is today in the current month and
-day 1 in any other; it is shown between brackets, or in colour on a terminal.
+control's own child controls. Without YEAR, the current month. The selected day is today
+in the current month and day 1 in any other; it is shown between brackets, or in colour
+on a terminal, where today is also in reverse video.
+
+With YEAR alone, the whole year: twelve grids under their month names, three across when
+the terminal is wide enough, fewer when it is not. -3 shows the previous, the current and
+the next month (around YEAR MONTH when given). These pages mark only today: between
+brackets, or in reverse video on a terminal.
 
 The default arrangement is the control's vertical one: weekdays down the left side, one
 column per week. --horizontal puts the weekdays on top and one week a row.
 
+--json prints a JSON array with one object per month shown, whatever the page:
+  {"year": 2081, "month": 9, "name": "Poush", "days": 29, "firstWeekday": 2,
+   "firstDayAD": "2024-12-16", "today": null, "weeks": [[null, 1, 2, ...], ...]}
+name is the month list's text; firstWeekday the weekday of day 1 (1 Sunday ... 7
+Saturday); firstDayAD its Gregorian date; today the day that is today, or null; weeks
+run Sunday to Saturday, null outside the month.
+
 Examples:
   sauramiti cal
+  sauramiti cal 2081
+  sauramiti cal -3
   sauramiti cal 2081 1 --horizontal
-  sauramiti cal 2081 9 --nepali)";
+  sauramiti cal 2081 9 --nepali
+  sauramiti cal 2081 9 --json)";
 
 constexpr const char* kScriptFooter =
     R"(Runs one command a line from FILE, or standard input, on a control instance hosted in
@@ -168,13 +194,22 @@ constexpr const char* kPickFooter =
     R"(Shows the date-picker control on the terminal, today's date under the cursor.
 
   arrows, h j k l     move over the days (into the next or previous month at the ends)
-  PgUp, PgDn          previous, next month        y or +, Y or -   next, previous year
-  Home, End           first, last day             t                back to today
+  PgUp, PgDn          previous, next month        y or +           next year
+  Home, End           first, last day             Y or -           previous year
+  Tab, Shift-Tab      to the year list, the month list and back to the days; in a list
+                      the arrows choose the previous or next entry
+  t                   back to today               mouse click      pick that day
   Enter               pick the day                Esc, q           cancel
 
 Enter prints the control's Value (yyyy/mm/dd/w), or the property --print names, and
-exits with status 0; cancelling prints nothing and exits with status 1. The picker draws
-on the terminal itself, so its answer can be captured: d=$(sauramiti pick).
+exits with status 0; cancelling prints nothing and exits with status 1, Ctrl-C with
+status 130. In Nepali, the texts printed (DateValue, EngStrDate) are in Devanagari, or
+as the control stores them with --legacy. The picker draws on the terminal itself, so
+its answer can be captured: d=$(sauramiti pick).
+
+The terminal must be able to place the cursor (TERM=dumb cannot) and be 30 columns by 12
+lines at least; the line of keys shrinks or goes on a small one. Outside a UTF-8 locale
+(LANG=C) the picker draws in ASCII, and Nepali as the stored legacy-font ASCII.
 
 Examples:
   sauramiti pick
@@ -192,9 +227,41 @@ bool UseColor(ColorChoice choice, const Streams& io) {
   return term != nullptr && std::string_view(term) != "dumb";
 }
 
-int Usage(const Streams& io, std::string_view message) {
-  io.err << "sauramiti: " << message << " (see sauramiti --help)\n";
+int Usage(const Streams& io, std::string_view message, std::string_view command = {}) {
+  io.err << "sauramiti: " << message << " (see sauramiti " << command
+         << (command.empty() ? "" : " ") << "--help)\n";
   return kUsageError;
+}
+
+// The error number in a call's "error N" line.
+std::int32_t ErrorNumberOf(std::string_view line) {
+  std::int32_t number = 0;
+  for (const char c : line.substr(line.find(' ') + 1)) {
+    if (c < '0' || c > '9') break;
+    number = number * 10 + (c - '0');
+  }
+  return number;
+}
+
+// What went wrong in a single call, for a person; the answer line itself stays the contract.
+void ExplainCallError(const Streams& io, std::string_view method, std::string_view line) {
+  const std::int32_t number = ErrorNumberOf(line);
+  io.err << "sauramiti: call: ";
+  if (number == kNoSuchMethod) {
+    io.err << "no method is called \"" << method << "\" (see sauramiti call --help)\n";
+    return;
+  }
+  io.err << method << ": error " << number << " (" << ErrorDescription(number) << ")";
+  if (number == kWrongArgumentCount) io.err << " (see sauramiti call --help)";
+  io.err << '\n';
+}
+
+// The columns of the terminal standard output writes to; 0 when it is no terminal.
+std::size_t OutputColumns(const Streams& io) {
+  if (!io.outputIsTerminal) return 0;
+  winsize size{};
+  if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0) return 0;
+  return size.ws_col;
 }
 
 int RunCall(bool batch, const std::vector<std::string>& words, const Streams& io) {
@@ -206,14 +273,17 @@ int RunCall(bool batch, const std::vector<std::string>& words, const Streams& io
     RunCallBatch(table, io.in, io.out, io.interactive);
     return 0;
   }
-  if (words.empty()) return Usage(io, "call needs a METHOD, or --batch");
-  if (words.front().starts_with('-')) return Usage(io, "call: unknown option " + words.front());
+  if (words.empty()) return Usage(io, "call needs a METHOD, or --batch", "call");
+  if (words.front().starts_with('-')) {
+    return Usage(io, "call: unknown option " + words.front(), "call");
+  }
 
   const std::vector<std::string_view> arguments(words.begin() + 1, words.end());
   std::string line;
   const bool answered = AppendCallLine(table, words.front(), arguments, line);
   line.push_back('\n');
   io.out << line << std::flush;
+  if (!answered) ExplainCallError(io, words.front(), line);
   return answered ? 0 : 1;
 }
 
@@ -304,21 +374,33 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
       ->add_option("--style", todayOptions.style,
                    "Gregorian date style: 0 mm/dd/yyyy (default), 1 dd/mm/yyyy, 2 yyyy/mm/dd")
       ->check(CLI::Range(0, 2));
-  today->add_flag("--nepali", todayOptions.nepali, "the control in Nepali");
+  CLI::Option* todayNepali =
+      today->add_flag("--nepali", todayOptions.nepali, "the control in Nepali");
+  today
+      ->add_flag("--legacy", todayOptions.legacy,
+                 "Nepali texts as the control stores them (legacy-font ASCII)")
+      ->needs(todayNepali);
   today->footer(kTodayFooter);
 
   CalendarOptions calendarOptions;
   std::int16_t calYear = 0;
   std::int16_t calMonth = 0;
   ColorChoice colorChoice = ColorChoice::Auto;
-  CLI::App* cal = app.add_subcommand("cal", "One BS month as the date-picker control shows it");
+  bool threeMonths = false;
+  CLI::App* cal = app.add_subcommand("cal", "BS months as the date-picker control shows them");
   CLI::Option* yearOption =
       cal->add_option("YEAR", calYear, "BS year, 1 to 9999")->check(CLI::Range(1, 9999));
   CLI::Option* monthOption =
       cal->add_option("MONTH", calMonth, "BS month, 1 (Vaishaka) to 12 (Chaitra)")
           ->check(CLI::Range(1, 12));
   cal->add_flag("--horizontal", calendarOptions.horizontal, "weekdays on top, one week a row");
-  cal->add_flag("--nepali", calendarOptions.nepali, "Nepali names and digits, in Devanagari");
+  cal->add_flag("-3", threeMonths, "the previous, current and next month");
+  CLI::Option* calNepali =
+      cal->add_flag("--nepali", calendarOptions.nepali, "Nepali names and digits, in Devanagari");
+  cal->add_flag("--legacy", calendarOptions.legacy,
+                "Nepali captions as the control stores them (legacy-font ASCII)")
+      ->needs(calNepali);
+  cal->add_flag("--json", calendarOptions.json, "the months as a JSON array (see below)");
   cal->add_option("--color", colorChoice, "colours: auto (on a terminal, default), always, never")
       ->transform(CLI::CheckedTransformer(
           std::map<std::string, ColorChoice>{{"auto", ColorChoice::Auto},
@@ -333,7 +415,19 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
       ->check([](const std::string& name) {
         return FindProperty(name) == nullptr ? "no property is called " + name : std::string();
       });
-  pick->add_flag("--nepali", pickOptions.setup.nepali, "the control in Nepali");
+  CLI::Option* pickNepali =
+      pick->add_flag("--nepali", pickOptions.setup.nepali, "the control in Nepali");
+  pick->add_flag("--legacy", pickOptions.legacy,
+                 "print Nepali texts as the control stores them (legacy-font ASCII)")
+      ->needs(pickNepali);
+  std::int16_t minYear = 0;
+  std::int16_t maxYear = 0;
+  CLI::Option* minYearOption =
+      pick->add_option("--min-year", minYear, "the year list's first year (default 2000)")
+          ->check(CLI::Range(1, 9999));
+  CLI::Option* maxYearOption =
+      pick->add_option("--max-year", maxYear, "the year list's last year (default 2100)")
+          ->check(CLI::Range(1, 9999));
   pick->add_flag("--horizontal", pickOptions.setup.horizontal, "weekdays on top, one week a row");
   pick->add_option("--sep", pickOptions.setup.separator,
                    "separator code: 0 \"/\" (default), 1 \"-\", 2 \".\", 3 \"÷\"")
@@ -357,6 +451,9 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
   } catch (const CLI::CallForVersion& e) {
     return app.exit(e, io.out, io.err);
   } catch (const CLI::ParseError& e) {
+    for (const CLI::App* command : {call, toAd, toBs, today, cal, pick, script}) {
+      if (command->parsed()) return Usage(io, e.what(), command->get_name());
+    }
     return Usage(io, e.what());
   }
 
@@ -377,13 +474,30 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
   if (cal->parsed()) {
     if (yearOption->count() > 0) calendarOptions.year = calYear;
     if (monthOption->count() > 0) calendarOptions.month = calMonth;
+    if (threeMonths) {
+      if (calendarOptions.year && !calendarOptions.month) {
+        return Usage(io, "cal -3 takes YEAR and MONTH, or neither", "cal");
+      }
+      calendarOptions.page = CalendarPage::ThreeMonths;
+    } else if (calendarOptions.year && !calendarOptions.month) {
+      calendarOptions.page = CalendarPage::WholeYear;
+    }
+    calendarOptions.width = OutputColumns(io);
     calendarOptions.color = UseColor(colorChoice, io);
     return WithToday(io, "cal", [&](const platform::LocalDate& date) {
       WriteMonthCalendar(io.out, calendarOptions, date);
     });
   }
   if (script->parsed()) return RunScriptCommand(scriptFile, io);
-  if (pick->parsed()) return RunPick(pickOptions, io.out, io.err);
+  if (pick->parsed()) {
+    if (minYearOption->count() > 0) pickOptions.setup.minYear = minYear;
+    if (maxYearOption->count() > 0) pickOptions.setup.maxYear = maxYear;
+    if (pickOptions.setup.minYear && pickOptions.setup.maxYear &&
+        *pickOptions.setup.minYear > *pickOptions.setup.maxYear) {
+      return Usage(io, "pick: --min-year is after --max-year", "pick");
+    }
+    return RunPick(pickOptions, io.out, io.err);
+  }
   if (io.interactive && io.outputIsTerminal) return RunPick(PickOptions{}, io.out, io.err);
   return RunBareCommand(io);
 }

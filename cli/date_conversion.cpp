@@ -15,11 +15,19 @@ namespace {
 
 DateConversion Failed(std::string why) { return {false, std::move(why)}; }
 
+// A date written day first ("14-04-2002") reads as year 14, month 4, day 2002, which exists in no
+// calendar; saying so points at the order instead of only refusing the date.
+std::string OrderHint(const TypedDate& date, std::string_view form) {
+  if (date.day <= 31 || date.year > 31) return {};
+  return "; the year comes first: " + std::string(form);
+}
+
 DateConversion BsToGregorian(std::string_view input, const DateOptions& options) {
   const std::optional<TypedDate> date = ReadTypedDate(input, /*allowWeekday=*/true);
   if (!date) return Failed("not a BS date of the form yyyy/mm/dd");
   if (!routine::IsValidDate(date->year, date->month, date->day, disNepali)) {
-    return Failed("no such date in the BS calendar (years 1 to 9999)");
+    return Failed("no such date in the BS calendar (years 1 to 9999)" +
+                  OrderHint(*date, "yyyy/mm/dd"));
   }
   if (date->weekday) {
     if (!routine::IsValidWeekDay(*date->weekday)) {
@@ -40,7 +48,7 @@ DateConversion GregorianToBs(std::string_view input, const DateOptions& options)
   const std::optional<TypedDate> date = ReadTypedDate(input, /*allowWeekday=*/false);
   if (!date) return Failed("not a Gregorian date of the form yyyy-mm-dd");
   if (!routine::IsValidDate(date->year, date->month, date->day, disEnglish)) {
-    return Failed("no such Gregorian date in the years 1 to 9999");
+    return Failed("no such Gregorian date in the years 1 to 9999" + OrderHint(*date, "yyyy-mm-dd"));
   }
   return {true, routine::English2NepaliDate(date->year, date->month, date->day, options.separator)};
 }

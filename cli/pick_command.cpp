@@ -2,6 +2,7 @@
 #include <cli/property_table.hpp>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/platform/headless/system_clock.hpp>
+#include <sauramiti/view/legacy_font_transcoder.hpp>
 #ifdef SAURAMITI_HAVE_CURSES
 #include <terminal/curses_picker.hpp>
 #endif
@@ -12,6 +13,7 @@ namespace {
 
 constexpr int kCancelled = 1;
 constexpr int kNoPicker = 2;
+constexpr int kInterrupted = 130;  // 128 + SIGINT, what a shell reports for Ctrl-C
 
 }  // namespace
 
@@ -20,6 +22,12 @@ std::string PrintedText(const Variant& value) {
     return value.FontValue() ? value.FontValue()->name : std::string("Nothing");
   }
   return value.ToString();
+}
+
+std::string PrintedText(std::string_view name, const Variant& value, bool devanagari) {
+  const bool namedText = name == "DateValue" || name == "EngStrDate";
+  if (devanagari && namedText) return view::LegacyFontToUnicode(value.ToString());
+  return PrintedText(value);
 }
 
 int RunPick(const PickOptions& options, std::ostream& out, std::ostream& err) {
@@ -31,8 +39,11 @@ int RunPick(const PickOptions& options, std::ostream& out, std::ostream& err) {
 #ifdef SAURAMITI_HAVE_CURSES
   try {
     terminal::Picker picker(options.setup, headless::SystemLocalDate());
-    if (terminal::RunPickerOnTerminal(picker) != terminal::PickerOutcome::Picked) return kCancelled;
-    out << PrintedText(property->get(picker.Control())) << '\n';
+    const terminal::PickerOutcome outcome = terminal::RunPickerOnTerminal(picker);
+    if (outcome == terminal::PickerOutcome::Interrupted) return kInterrupted;
+    if (outcome != terminal::PickerOutcome::Picked) return kCancelled;
+    const bool devanagari = options.setup.nepali && !options.legacy;
+    out << PrintedText(property->name, property->get(picker.Control()), devanagari) << '\n';
     out.flush();
     return 0;
   } catch (const terminal::TerminalUnavailable& error) {

@@ -37,9 +37,9 @@ TodaysDate ReadTodaysDate(const TodayOptions& options, platform::LocalDate today
   return date;
 }
 
-void WriteForPeople(std::ostream& out, const TodaysDate& date, bool nepali) {
-  const auto named = [nepali](const std::string& text) {
-    return nepali ? view::LegacyFontToUnicode(text) : text;
+void WriteForPeople(std::ostream& out, const TodaysDate& date, bool devanagari) {
+  const auto named = [devanagari](const std::string& text) {
+    return devanagari ? view::LegacyFontToUnicode(text) : text;
   };
   const std::vector<std::pair<const char*, std::string>> lines = {
       {"Value", date.Value},
@@ -54,18 +54,18 @@ void WriteForPeople(std::ostream& out, const TodaysDate& date, bool nepali) {
   }
 }
 
-void WriteJson(std::ostream& out, const TodaysDate& date, bool nepali) {
+void WriteJson(std::ostream& out, const TodaysDate& date, bool addUnicode) {
   using headless::QuoteJsonString;
   out << "{\n";
   out << "  \"Value\": " << QuoteJsonString(date.Value) << ",\n";
   out << "  \"DateValue\": " << QuoteJsonString(date.DateValue) << ",\n";
-  if (nepali) {
+  if (addUnicode) {
     out << "  \"DateValueUnicode\": " << QuoteJsonString(view::LegacyFontToUnicode(date.DateValue))
         << ",\n";
   }
   out << "  \"DateAD\": " << QuoteJsonString(date.DateAD) << ",\n";
   out << "  \"EngStrDate\": " << QuoteJsonString(date.EngStrDate) << ",\n";
-  if (nepali) {
+  if (addUnicode) {
     out << "  \"EngStrDateUnicode\": "
         << QuoteJsonString(view::LegacyFontToUnicode(date.EngStrDate)) << ",\n";
   }
@@ -77,10 +77,16 @@ void WriteJson(std::ostream& out, const TodaysDate& date, bool nepali) {
 
 void WriteTodayReport(std::ostream& out, const TodayOptions& options, platform::LocalDate today) {
   const TodaysDate date = ReadTodaysDate(options, today);
-  if (options.json) {
-    WriteJson(out, date, options.nepali);
+  const bool devanagari = options.nepali && !options.legacy;
+  if (options.json && devanagari) {
+    TodaysDate shown = date;
+    shown.DateValue = view::LegacyFontToUnicode(date.DateValue);
+    shown.EngStrDate = view::LegacyFontToUnicode(date.EngStrDate);
+    WriteJson(out, shown, /*addUnicode=*/false);
+  } else if (options.json) {
+    WriteJson(out, date, /*addUnicode=*/options.nepali);
   } else {
-    WriteForPeople(out, date, options.nepali);
+    WriteForPeople(out, date, devanagari);
   }
 }
 

@@ -11,11 +11,13 @@
 //   DateValue       2059 Vaishaka 1, Sunday
 //   ...
 // In Nepali the control's texts are legacy-font ASCII; people get them as Unicode Devanagari,
-// digits included.
+// digits included, and `legacy` keeps them as stored.
 //
-// As JSON, one object whose keys are the property names, texts as the control stores them and
-// the two numbers as numbers. In Nepali the object adds "DateValueUnicode" and
-// "EngStrDateUnicode", the Devanagari renderings of the two texts with names in them.
+// As JSON, one object whose keys are the property names and the two numbers as numbers. In
+// Nepali, DateValue and EngStrDate are in Devanagari like the lines for people. With `legacy`
+// they are the texts as the control stores them, and the object adds "DateValueUnicode" and
+// "EngStrDateUnicode", their Devanagari renderings (the object this command always gave before
+// the Devanagari became the default, kept whole for the programs that read it).
 #pragma once
 
 #include <cstdint>
@@ -29,6 +31,7 @@ struct TodayOptions {
   std::int32_t separator = 0;  // 0 "/", 1 "-", 2 ".", 3 "÷"
   std::int32_t style = 0;      // 0 mm/dd/yyyy, 1 dd/mm/yyyy, 2 yyyy/mm/dd
   bool nepali = false;
+  bool legacy = false;  // in Nepali, the texts as the control stores them
 };
 
 // Writes the report for the local date `today`; a date the calendar cannot convert is a

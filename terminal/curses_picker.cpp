@@ -3,10 +3,14 @@
 #define NCURSES_NOMACROS 1
 #include <curses.h>
 #include <langinfo.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <clocale>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -21,18 +25,104 @@ namespace {
 
 constexpr int kEscapeDelayMilliseconds = 25;
 constexpr int kMargin = 1;
-constexpr std::string_view kHelp =
-    "\u2190\u2191\u2192\u2193 day   PgUp/PgDn month   y/Y year   t start   Enter pick   "
-    "Esc cancel";
+constexpr int kTopMargin = 1;
 
-// ncursesw draws UTF-8 only under a UTF-8 character type; the user's locale is taken when it is
-// one, C.UTF-8 otherwise. Only LC_CTYPE changes: number formats stay those of the C locale.
-void UseUtf8CharacterType() {
+// The line of keys, from the longest to the shortest; the longest that fits is shown. Every form
+// says which way y and Y turn the year, the keys people guess wrong most.
+constexpr std::array<std::string_view, 3> kHints = {
+    "\u2190\u2191\u2192\u2193 day   PgUp/PgDn month   y next year, Y previous   Tab lists   "
+    "t today   Enter pick   Esc cancel",
+    "\u2190\u2191\u2192\u2193 day  PgUp/PgDn month  y/Y year +1/-1  Enter pick  Esc cancel",
+    "y/Y year +1/-1  Esc cancel",
+};
+constexpr std::array<std::string_view, 3> kAsciiHints = {
+    "arrows day   PgUp/PgDn month   y next year, Y previous   Tab lists   t today   Enter pick   "
+    "Esc cancel",
+    "arrows day  PgUp/PgDn month  y/Y year +1/-1  Enter pick  Esc cancel",
+    "y/Y year +1/-1  Esc cancel",
+};
+
+// Set by the signal handlers, read by the key loop.
+volatile std::sig_atomic_t interrupted = 0;
+volatile std::sig_atomic_t continued = 0;
+
+// The terminal's command for keypad mode and where to send it, for the SIGCONT handler. After a
+// stop (Ctrl-Z) and `fg`, ncurses redraws the screen but leaves the terminal out of keypad
+// mode, so the first arrow key would arrive in a form read as Esc (cancel) and letters. The
+// command has to reach the terminal before that key is read, which only the handler can do;
+// write(2) is safe there.
+char keypadCommand[64] = {};
+std::size_t keypadCommandLength = 0;
+int terminalDescriptor = -1;
+
+extern "C" void NoteInterrupt(int) { interrupted = 1; }
+extern "C" void NoteContinue(int) {
+  continued = 1;
+  if (terminalDescriptor >= 0 && keypadCommandLength > 0) {
+    [[maybe_unused]] const ssize_t written =
+        write(terminalDescriptor, keypadCommand, keypadCommandLength);
+  }
+}
+
+void RememberKeypadCommand(std::FILE* tty) {
+  const char* command = tigetstr(const_cast<char*>("smkx"));
+  keypadCommandLength = 0;
+  if (command == nullptr || command == reinterpret_cast<char*>(-1)) return;
+  const std::size_t length = std::strlen(command);
+  if (length >= sizeof keypadCommand) return;
+  std::memcpy(keypadCommand, command, length);
+  keypadCommandLength = length;
+  terminalDescriptor = fileno(tty);
+}
+
+// Catches a signal for the picker's lifetime and puts the old handler back after. No
+// SA_RESTART: the read of a key returns, so the loop sees the flag at once.
+class CaughtSignal {
+ public:
+  CaughtSignal(int number, void (*handler)(int)) : number_(number) {
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    sigaction(number, &action, &old_);
+  }
+  ~CaughtSignal() { sigaction(number_, &old_, nullptr); }
+  CaughtSignal(const CaughtSignal&) = delete;
+  CaughtSignal& operator=(const CaughtSignal&) = delete;
+
+ private:
+  int number_;
+  struct sigaction old_ {};
+};
+
+// ncursesw draws UTF-8 only under a UTF-8 character type. The user's locale is taken; when it is
+// not a UTF-8 one (LANG=C, a Latin-1 locale), the terminal is taken to show ASCII only and the
+// picker draws in ASCII, Nepali as the legacy-font ASCII the control stores. Only LC_CTYPE
+// changes: number formats stay those of the C locale. Returns whether UTF-8 can be drawn.
+bool UseUserCharacterType() {
   std::setlocale(LC_CTYPE, "");
   const char* codeset = nl_langinfo(CODESET);
-  if (codeset == nullptr || std::strcmp(codeset, "UTF-8") != 0) {
-    std::setlocale(LC_CTYPE, "C.UTF-8");
+  return codeset != nullptr && std::strcmp(codeset, "UTF-8") == 0;
+}
+
+// Every character outside ASCII written as "?", for a terminal that shows ASCII only.
+std::string AsciiOnly(std::string_view text) {
+  std::string ascii;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      ascii.push_back(c);
+    } else if (byte >= 0xC0) {  // the lead byte of a UTF-8 sequence; continuation bytes vanish
+      ascii.push_back('?');
+    }
   }
+  return ascii;
+}
+
+// Whether the terminal can place the cursor, which drawing a screen needs. A "dumb" terminal
+// cannot: drawing there garbles the screen and leaves key codes behind in the shell.
+bool CanAddressCursor() {
+  const char* cursorAddress = tigetstr(const_cast<char*>("cup"));
+  return cursorAddress != nullptr && cursorAddress != reinterpret_cast<char*>(-1);
 }
 
 // The terminal, opened for the picker and given back on every way out.
@@ -47,10 +137,23 @@ class CursesScreen {
       throw TerminalUnavailable("the terminal type (TERM) is not known to ncurses");
     }
     set_term(screen_);
+    if (!CanAddressCursor()) {
+      endwin();
+      delscreen(screen_);
+      std::fclose(tty_);
+      const char* term = std::getenv("TERM");
+      throw TerminalUnavailable(
+          std::string("the terminal type ") +
+          (term == nullptr ? "(TERM unset)" : "\"" + std::string(term) + "\"") +
+          " cannot place the cursor, which the picker needs");
+    }
     cbreak();
     noecho();
     nonl();
     keypad(stdscr, TRUE);
+    RememberKeypadCommand(tty_);
+    mousemask(BUTTON1_PRESSED | BUTTON1_CLICKED, nullptr);
+    mouseinterval(0);
     set_escdelay(kEscapeDelayMilliseconds);
     curs_set(0);
     if (has_colors()) {
@@ -61,6 +164,7 @@ class CursesScreen {
   }
 
   ~CursesScreen() {
+    terminalDescriptor = -1;
     endwin();
     delscreen(screen_);
     std::fclose(tty_);
@@ -70,6 +174,15 @@ class CursesScreen {
   CursesScreen& operator=(const CursesScreen&) = delete;
 
   bool HasColors() const noexcept { return colors_; }
+
+  // After the process was stopped (Ctrl-Z) and continued, the terminal may have left keypad
+  // mode, in which it sends arrow keys in a form the key reader takes for Esc and letters:
+  // switching keypad mode off and on sends the terminal its keypad command again.
+  void RestoreKeypad() {
+    keypad(stdscr, FALSE);
+    keypad(stdscr, TRUE);
+    clearok(curscr, TRUE);
+  }
 
   // The attributes of a look: a colour pair made on first use, and the video attributes.
   attr_t Attributes(const TextStyle& style) {
@@ -130,40 +243,112 @@ std::size_t WidthOf(const std::vector<StyledLine>& lines) {
   return width;
 }
 
-void DrawLine(CursesScreen& screen, int row, const StyledLine& line) {
-  move(row, kMargin);
-  for (const Span& span : line) {
-    const attr_t attributes = screen.Attributes(span.style);
-    attr_on(attributes, nullptr);
-    addstr(span.text.c_str());
-    attr_off(attributes, nullptr);
+// Where a day cell was drawn, for the mouse.
+struct CellPlace {
+  int row = 0;
+  int column = 0;
+  int width = 0;
+  int cell = -1;
+};
+
+class PickerScreen {
+ public:
+  PickerScreen(CursesScreen& screen, bool utf8) : screen_(screen), utf8_(utf8) {}
+
+  void Draw(const Picker& picker) {
+    places_.clear();
+    LayoutOptions options;
+    options.bracketSelection = !screen_.HasColors();
+    options.focusCell = picker.Focus() == PickerFocus::Days ? picker.FocusCell() : -1;
+    options.focusedList = picker.Focus() == PickerFocus::YearList ? LayoutOptions::FocusedList::Year
+                          : picker.Focus() == PickerFocus::MonthList
+                              ? LayoutOptions::FocusedList::Month
+                              : LayoutOptions::FocusedList::None;
+    options.asciiOnly = !utf8_;
+    const std::vector<StyledLine> view =
+        LayOutView(utf8_ ? picker.Picture() : picker.Picture(Script::AsStored), options);
+
+    erase();
+    const std::size_t viewWidth = WidthOf(view) + 2 * kMargin;
+    const std::size_t viewRows = view.size() + kTopMargin;
+    const auto columns = static_cast<std::size_t>(std::max(COLS, 0));
+    const auto rows = static_cast<std::size_t>(std::max(LINES, 0));
+    if (columns < viewWidth || rows < viewRows) {
+      SayTooSmall(viewWidth, viewRows, columns, rows);
+    } else {
+      int row = kTopMargin;
+      for (const StyledLine& line : view) DrawLine(row++, line);
+      DrawExtras(picker, row, rows - viewRows, columns - 2 * kMargin);
+    }
+    refresh();
   }
-}
 
-void Draw(CursesScreen& screen, const Picker& picker) {
-  LayoutOptions options;
-  options.bracketSelection = !screen.HasColors();
-  options.focusCell = picker.FocusCell();
-  std::vector<StyledLine> lines = LayOutView(picker.Picture(), options);
-  lines.emplace_back();
-  TextStyle dim;
-  dim.dim = true;
-  lines.push_back({Span{std::string(kHelp), dim}});
-  TextStyle warning;
-  warning.fore = TermColor::Yellow;
-  lines.push_back({Span{picker.Status(), warning}});
+  // The day cell drawn at a screen position, -1 for none.
+  int CellAt(int row, int column) const {
+    for (const CellPlace& place : places_) {
+      if (place.row == row && column >= place.column && column < place.column + place.width) {
+        return place.cell;
+      }
+    }
+    return -1;
+  }
 
-  erase();
-  const std::size_t width = std::max(WidthOf(lines), DisplayWidth(kHelp)) + 2 * kMargin;
-  if (static_cast<std::size_t>(COLS) < width || static_cast<std::size_t>(LINES) <= lines.size()) {
-    mvaddstr(0, 0, "Make the terminal larger for the picker (or press Esc).");
-  } else {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      DrawLine(screen, static_cast<int>(i) + 1, lines[i]);
+ private:
+  // Under the view, as room allows: a blank line, the line of keys and the picker's status. The
+  // status goes first, then the keys, then the blank line.
+  void DrawExtras(const Picker& picker, int row, std::size_t rowsLeft, std::size_t width) {
+    const std::string& status = picker.Status();
+    const std::array<std::string_view, 3>& hints = utf8_ ? kHints : kAsciiHints;
+    std::string_view hint;
+    for (const std::string_view form : hints) {
+      if (DisplayWidth(form) <= width) {
+        hint = form;
+        break;
+      }
+    }
+    TextStyle dim;
+    dim.dim = true;
+    TextStyle warning;
+    warning.fore = TermColor::Yellow;
+    const bool showStatus = !status.empty() && rowsLeft >= 1;
+    const bool showHint = !hint.empty() && rowsLeft >= (showStatus ? 2u : 1u);
+    if (showHint && rowsLeft >= (showStatus ? 3u : 2u)) ++row;  // the blank line
+    if (showHint) DrawLine(row++, {Span{std::string(hint), dim}});
+    if (showStatus) DrawLine(row, {Span{status.substr(0, width), warning}});
+  }
+
+  void SayTooSmall(std::size_t needWidth, std::size_t needRows, std::size_t columns,
+                   std::size_t rows) {
+    const std::string need = std::to_string(needWidth) + "x" + std::to_string(needRows);
+    const std::string have = std::to_string(columns) + "x" + std::to_string(rows);
+    std::vector<std::string> lines = {
+        "The picker needs a terminal of " + need + " (columns x lines); this one is " + have + ".",
+        "Make it larger, or press Esc."};
+    if (lines.front().size() > columns) lines = {"Needs " + need, "Now " + have, "Esc cancels"};
+    for (std::size_t i = 0; i < lines.size() && i < rows; ++i) {
+      mvaddnstr(static_cast<int>(i), 0, lines[i].c_str(), static_cast<int>(columns));
     }
   }
-  refresh();
-}
+
+  void DrawLine(int row, const StyledLine& line) {
+    int column = kMargin;
+    move(row, column);
+    for (const Span& span : line) {
+      const std::string text = utf8_ ? span.text : AsciiOnly(span.text);
+      const auto width = static_cast<int>(DisplayWidth(text));
+      if (span.dayCell >= 0) places_.push_back({row, column, width, span.dayCell});
+      const attr_t attributes = screen_.Attributes(span.style);
+      attr_on(attributes, nullptr);
+      addstr(text.c_str());
+      attr_off(attributes, nullptr);
+      column += width;
+    }
+  }
+
+  CursesScreen& screen_;
+  bool utf8_;
+  std::vector<CellPlace> places_;
+};
 
 PickerKey KeyFor(int key) {
   switch (key) {
@@ -185,6 +370,8 @@ PickerKey KeyFor(int key) {
       return PickerKey::End;
     case KEY_ENTER:
       return PickerKey::Enter;
+    case KEY_BTAB:
+      return PickerKey::BackTab;
     default:
       return PickerKeyForCharacter(key);
   }
@@ -193,14 +380,35 @@ PickerKey KeyFor(int key) {
 }  // namespace
 
 PickerOutcome RunPickerOnTerminal(Picker& picker) {
-  UseUtf8CharacterType();
+  const bool utf8 = UseUserCharacterType();
+  interrupted = 0;
+  continued = 0;
+  // Caught before the screen is made, so ncurses keeps its hands off SIGINT: Ctrl-C then ends
+  // the picker through the normal way out, which gives the terminal back.
+  const CaughtSignal interrupt(SIGINT, NoteInterrupt);
+  const CaughtSignal resume(SIGCONT, NoteContinue);
   CursesScreen screen;
+  PickerScreen view(screen, utf8);
   PickerOutcome outcome = PickerOutcome::Running;
   while (outcome == PickerOutcome::Running) {
-    Draw(screen, picker);
+    view.Draw(picker);
     const int key = getch();
+    if (interrupted != 0) return PickerOutcome::Interrupted;
+    if (continued != 0) {
+      continued = 0;
+      screen.RestoreKeypad();
+      if (key == ERR) continue;
+    }
     if (key == ERR) return PickerOutcome::Cancelled;  // the terminal went away
     if (key == KEY_RESIZE) continue;
+    if (key == KEY_MOUSE) {
+      MEVENT event{};
+      if (getmouse(&event) == OK && (event.bstate & (BUTTON1_PRESSED | BUTTON1_CLICKED)) != 0) {
+        const int cell = view.CellAt(event.y, event.x);
+        if (cell >= 0) outcome = picker.ClickCell(cell);
+      }
+      continue;
+    }
     outcome = picker.Press(KeyFor(key));
   }
   return outcome;

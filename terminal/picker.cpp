@@ -11,6 +11,7 @@ namespace sauramiti::terminal {
 namespace {
 
 constexpr int kEscape = 27;
+constexpr int kTab = 9;
 
 headless::HeadlessComboBox& AsHeadless(platform::ComboBox& list) {
   return dynamic_cast<headless::HeadlessComboBox&>(list);
@@ -58,6 +59,8 @@ PickerKey PickerKeyForCharacter(int character) {
     case 'q':
     case kEscape:
       return PickerKey::Cancel;
+    case kTab:
+      return PickerKey::Tab;
     default:
       return PickerKey::None;
   }
@@ -71,6 +74,7 @@ Picker::Picker(const PickerSetup& setup, platform::LocalDate today) : control_(h
   if (setup.horizontal) control_.Vertical(0);
   control_.Separator(static_cast<MyYMDSeparatorConstants>(setup.separator));
   control_.EnglishDateStyle(static_cast<MyEnglishDateStyleConstants>(setup.style));
+  SetYearRange(setup);
   host_.TakeEvents();  // the set-up's own notifications are not the user's doing
   script_ = setup.nepali ? Script::Devanagari : Script::AsStored;
 
@@ -86,8 +90,50 @@ Picker::Picker(const PickerSetup& setup, platform::LocalDate today) : control_(h
 
 Picker::~Picker() { control_.Terminate(); }
 
-ViewPicture Picker::Picture() const {
-  return TakeViewPicture(control_.Children(), control_.Vertical(), script_);
+// The control refuses a MinYear above its MaxYear and the reverse, so the end that moves away
+// from the other goes first.
+void Picker::SetYearRange(const PickerSetup& setup) {
+  const auto setMax = [&] {
+    if (setup.maxYear) control_.MaxYear(Variant::Integer(*setup.maxYear));
+  };
+  const auto setMin = [&] {
+    if (setup.minYear) control_.MinYear(*setup.minYear);
+  };
+  if (setup.minYear && *setup.minYear > control_.MaxYear().ToDouble()) {
+    setMax();
+    setMin();
+  } else {
+    setMin();
+    setMax();
+  }
+}
+
+ViewPicture Picker::Picture() const { return Picture(script_); }
+
+ViewPicture Picker::Picture(Script script) const {
+  return TakeViewPicture(control_.Children(), control_.Vertical(), script);
+}
+
+PickerOutcome Picker::ClickCell(int cell) {
+  status_.clear();
+  const auto& cells = control_.Children().lblDay;
+  if (cell < 0 || static_cast<std::size_t>(cell) >= cells.size()) return PickerOutcome::Running;
+  const int day = DayShown(*cells[static_cast<std::size_t>(cell)]);
+  if (day == 0) return PickerOutcome::Running;
+  focusDay_ = day;
+  focus_ = PickerFocus::Days;
+  try {
+    return PickFocusedDay();
+  } catch (const RuntimeError& error) {
+    status_ = "the control raised error " + std::to_string(error.Number()) + " (" +
+              std::string(ErrorDescription(error.Number())) + ")";
+  }
+  return PickerOutcome::Running;
+}
+
+void Picker::ChooseInList(int step) {
+  const bool turned = focus_ == PickerFocus::YearList ? TurnYear(step) : TurnMonth(step);
+  if (turned) KeepDayInMonth();
 }
 
 int Picker::FocusCell() const {
@@ -112,6 +158,20 @@ PickerOutcome Picker::Press(PickerKey key) {
   const int alongWeek = 1;
   const int acrossWeeks = 7;
   try {
+    if (focus_ != PickerFocus::Days) {
+      switch (key) {
+        case PickerKey::Left:
+        case PickerKey::Up:
+          ChooseInList(-1);
+          return PickerOutcome::Running;
+        case PickerKey::Right:
+        case PickerKey::Down:
+          ChooseInList(1);
+          return PickerOutcome::Running;
+        default:
+          break;
+      }
+    }
     switch (key) {
       case PickerKey::Left:
         MoveBy(vertical ? -acrossWeeks : -alongWeek);
@@ -150,6 +210,16 @@ PickerOutcome Picker::Press(PickerKey key) {
         return PickFocusedDay();
       case PickerKey::Cancel:
         return PickerOutcome::Cancelled;
+      case PickerKey::Tab:
+        focus_ = focus_ == PickerFocus::Days       ? PickerFocus::YearList
+                 : focus_ == PickerFocus::YearList ? PickerFocus::MonthList
+                                                   : PickerFocus::Days;
+        break;
+      case PickerKey::BackTab:
+        focus_ = focus_ == PickerFocus::Days        ? PickerFocus::MonthList
+                 : focus_ == PickerFocus::MonthList ? PickerFocus::YearList
+                                                    : PickerFocus::Days;
+        break;
       case PickerKey::None:
         break;
     }
@@ -197,7 +267,11 @@ bool Picker::TurnYear(int step) {
   headless::HeadlessComboBox& years = AsHeadless(*control_.Children().cboYear);
   const std::int32_t index = years.ListIndex();
   const std::int32_t next = index + step;
-  if (index < 0 || next < 0 || next >= years.ListCount()) {
+  if (index < 0) {
+    status_ = "the year list does not hold this year";
+    return false;
+  }
+  if (next < 0 || next >= years.ListCount()) {
     status_ = step > 0 ? "the year list ends here" : "the year list starts here";
     return false;
   }

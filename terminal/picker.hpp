@@ -14,7 +14,11 @@
 //   - Home and End go to the first and last day shown, Today back to the month and day the
 //     picker started on;
 //   - Enter clicks the day cell under the cursor; the control's day-cell handler sets the date
-//     and raises Click, which ends the picker with the date picked;
+//     and raises Click, which ends the picker with the date picked; a mouse click on a day cell
+//     (ClickCell) does the same for that cell, as a click on the control's own cell would;
+//   - Tab moves the keyboard focus from the days to the year list, the month list and back
+//     (BackTab the other way); while a list has it, the arrows choose its previous (Left, Up)
+//     or next (Right, Down) entry, and every other key does what it does on the days;
 //   - Cancel ends it without a date.
 // On a page turn the cursor keeps its day number where the new month has it, else the month's
 // last day. A move the lists cannot make (a year beyond the ends of the year list) leaves
@@ -24,6 +28,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <sauramiti/control/sauramiti.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
 #include <string>
@@ -45,13 +50,19 @@ enum class PickerKey {
   Today,
   Enter,
   Cancel,
+  Tab,
+  BackTab,
   None,  // a key the picker does not use
 };
 
-enum class PickerOutcome { Running, Picked, Cancelled };
+// Interrupted is the terminal's interrupt key (Ctrl-C), which a front end reports apart from
+// a cancel.
+enum class PickerOutcome { Running, Picked, Cancelled, Interrupted };
+
+enum class PickerFocus { Days, YearList, MonthList };
 
 // The picker's key for a typed character: h j k l like the arrows, y and + the next year, Y and
-// - the previous one, t today, q cancels, Enter and Escape as themselves.
+// - the previous one, t today, q cancels, Enter, Escape and Tab as themselves.
 PickerKey PickerKeyForCharacter(int character);
 
 struct PickerSetup {
@@ -59,6 +70,9 @@ struct PickerSetup {
   bool horizontal = false;
   std::int32_t separator = 0;
   std::int32_t style = 0;
+  // The year list's ends (the control's MinYear and MaxYear); its defaults when not given.
+  std::optional<std::int16_t> minYear;
+  std::optional<std::int16_t> maxYear;
 };
 
 class Picker {
@@ -70,9 +84,14 @@ class Picker {
   Picker& operator=(const Picker&) = delete;
 
   PickerOutcome Press(PickerKey key);
+  // A click on day cell `cell` (0 to 34): picks its day; a cell without a day does nothing.
+  PickerOutcome ClickCell(int cell);
 
   // What the control shows now, Nepali in Devanagari.
   ViewPicture Picture() const;
+  // The same with the captions written in `script`.
+  ViewPicture Picture(Script script) const;
+  PickerFocus Focus() const noexcept { return focus_; }
   // The day cell under the cursor, -1 when no cell shows the cursor's day.
   int FocusCell() const;
   // Why the last key did nothing, or what went wrong; empty otherwise.
@@ -89,6 +108,8 @@ class Picker {
   void GoToStart();
   PickerOutcome PickFocusedDay();
   void KeepDayInMonth();
+  void SetYearRange(const PickerSetup& setup);
+  void ChooseInList(int step);
 
   headless::HeadlessHost host_;
   Sauramiti control_;
@@ -97,6 +118,7 @@ class Picker {
   std::string startYearText_;
   std::int32_t startMonthIndex_ = -1;
   int startDay_ = 1;
+  PickerFocus focus_ = PickerFocus::Days;
   std::string status_;
 };
 

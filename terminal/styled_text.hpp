@@ -36,6 +36,9 @@ struct TextStyle {
 struct Span {
   std::string text;
   TextStyle style;
+  // The day cell (0 to 34) this span draws, -1 for anything else; lets a front end find the cell
+  // under a mouse click.
+  int dayCell = -1;
 };
 
 using StyledLine = std::vector<Span>;

@@ -8,7 +8,8 @@ namespace sauramiti::terminal {
 namespace {
 
 constexpr std::string_view kListMark = " \u25BE";  // " ▾"
-constexpr std::size_t kNarrowestDay = 2;           // room for "32"
+constexpr std::string_view kAsciiListMark = " v";
+constexpr std::size_t kNarrowestDay = 2;  // room for "32"
 constexpr std::size_t kListGap = 2;
 
 Span Blanks(std::size_t count) { return Span{std::string(count, ' '), {}}; }
@@ -60,20 +61,24 @@ class GridWriter {
 
   Span DaySpan(std::size_t j) const {
     const LabelPicture& day = picture_.days[j];
-    const bool brackets = options_.bracketSelection && day.selectedLook;
+    const bool selected = options_.showSelection && day.selectedLook;
+    const bool today = options_.todayCell >= 0 && static_cast<std::size_t>(options_.todayCell) == j;
+    const bool brackets = options_.bracketSelection && (selected || today);
     std::string text = brackets ? "[" : " ";
     text += PadLeft(day.text, dayWidth_);
     text += brackets ? "]" : " ";
     TextStyle style;
-    if (day.selectedLook && !options_.bracketSelection) {
+    if (selected && !options_.bracketSelection) {
       style.fore = TermColorOf(day.foreColor);
       style.back = TermColorOf(day.backColor);
       style.bold = true;
     } else if (!day.enabled && !day.text.empty()) {
       style.dim = true;
     }
-    style.reverse = options_.focusCell >= 0 && static_cast<std::size_t>(options_.focusCell) == j;
-    return Span{std::move(text), style};
+    const bool focused =
+        options_.focusCell >= 0 && static_cast<std::size_t>(options_.focusCell) == j;
+    style.reverse = focused || (today && !options_.bracketSelection);
+    return Span{std::move(text), style, static_cast<int>(j)};
   }
 
   void AppendHorizontal(std::vector<StyledLine>& lines) const {
@@ -119,17 +124,23 @@ StyledLine PanelLine(const LabelPicture& panel, bool bold) {
   return StyledLine{Span{panel.text, style}};
 }
 
-StyledLine ListsLine(const ViewPicture& picture, std::size_t gridWidth) {
+StyledLine ListsLine(const ViewPicture& picture, std::size_t gridWidth,
+                     const LayoutOptions& options) {
+  using FocusedList = LayoutOptions::FocusedList;
   TextStyle style;
   style.bold = true;
   style.dim = !picture.listsEnabled;
-  const std::string year = picture.yearText + std::string(kListMark);
-  const std::string month = picture.monthText + std::string(kListMark);
+  TextStyle yearStyle = style, monthStyle = style;
+  yearStyle.reverse = options.focusedList == FocusedList::Year;
+  monthStyle.reverse = options.focusedList == FocusedList::Month;
+  const std::string_view mark = options.asciiOnly ? kAsciiListMark : kListMark;
+  const std::string year = picture.yearText + std::string(mark);
+  const std::string month = picture.monthText + std::string(mark);
   const std::size_t yearWidth = DisplayWidth(year);
   const std::size_t half = gridWidth / 2;
-  return StyledLine{Span{year, style},
+  return StyledLine{Span{year, yearStyle},
                     Blanks(yearWidth + kListGap <= half ? half - yearWidth : kListGap),
-                    Span{month, style}};
+                    Span{month, monthStyle}};
 }
 
 // Whether blanks in this look can be seen: on a background, reversed or underlined.
@@ -157,8 +168,22 @@ std::vector<StyledLine> LayOutView(const ViewPicture& picture, const LayoutOptio
   std::vector<StyledLine> lines;
   lines.push_back(PanelLine(picture.bsPanel, /*bold=*/true));
   lines.push_back(PanelLine(picture.adPanel, /*bold=*/false));
-  lines.push_back(ListsLine(picture, grid.Width()));
+  lines.push_back(ListsLine(picture, grid.Width(), options));
   lines.emplace_back();
+  grid.Append(lines);
+  for (StyledLine& line : lines) TrimEnd(line);
+  return lines;
+}
+
+std::vector<StyledLine> LayOutGrid(const ViewPicture& picture, const LayoutOptions& options,
+                                   const std::string& title) {
+  const GridWriter grid(picture, options);
+  TextStyle bold;
+  bold.bold = true;
+  const std::size_t titleWidth = DisplayWidth(title);
+  const std::size_t indent = titleWidth < grid.Width() ? (grid.Width() - titleWidth) / 2 : 0;
+  std::vector<StyledLine> lines;
+  lines.push_back(StyledLine{Blanks(indent), Span{title, bold}});
   grid.Append(lines);
   for (StyledLine& line : lines) TrimEnd(line);
   return lines;

@@ -20,6 +20,14 @@
 // A cell holds whatever the control put in it: an empty caption leaves a blank cell; a disabled
 // cell with a caption is shown dim when looks are shown. Lines carry no blanks at their ends
 // unless a look needs them.
+//
+// Today's cell, when it is shown, is marked the way a selected day would be when looks cannot be
+// shown (brackets), and in reverse video when they can, so that on a terminal it stays distinct
+// from the selected day's colours. A view of several months leaves the selected look out: each
+// month's selection is only the control's bookkeeping there.
+//
+// For terminals that cannot show UTF-8 (a non-UTF-8 locale), `asciiOnly` draws the lists' mark as
+// "v"; the captions are the caller's to choose (legacy-font ASCII for Nepali).
 #pragma once
 
 #include <terminal/styled_text.hpp>
@@ -33,8 +41,19 @@ struct LayoutOptions {
   bool bracketSelection = true;
   // The day cell under a picker's cursor, shown in reverse video; -1 for none.
   int focusCell = -1;
+  // Today's day cell, -1 when today is not on the page.
+  int todayCell = -1;
+  // Show the control's selected look (brackets or colours).
+  bool showSelection = true;
+  // The list under a picker's keyboard focus, shown in reverse video.
+  enum class FocusedList { None, Year, Month } focusedList = FocusedList::None;
+  bool asciiOnly = false;
 };
 
 std::vector<StyledLine> LayOutView(const ViewPicture& picture, const LayoutOptions& options);
+
+// Only the grid (headers and day cells) under a title line: a month of a multi-month view.
+std::vector<StyledLine> LayOutGrid(const ViewPicture& picture, const LayoutOptions& options,
+                                   const std::string& title);
 
 }  // namespace sauramiti::terminal

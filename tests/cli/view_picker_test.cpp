@@ -74,6 +74,62 @@ TEST(ViewTextTest, GridShowsTheControlsCellsInItsArrangement) {
   }
 }
 
+// Today's mark: brackets without looks, reverse video with them, and never the selected look's
+// place when the selection is not shown.
+TEST(ViewTextTest, TodayIsMarkedApartFromTheSelectedDay) {
+  headless::HeadlessHost host;
+  host.SetToday({2002, 4, 14});
+  Sauramiti control(host);
+  control.Initialize();
+  control.InitProperties();
+  control.Value("2059/01/05/5");  // selects day 5; today (day 1) is elsewhere
+  const ViewPicture picture =
+      TakeViewPicture(control.Children(), control.Vertical(), Script::AsStored);
+  int today = -1, selected = -1;
+  for (std::size_t j = 0; j < picture.days.size(); ++j) {
+    if (picture.days[j].text == "1") today = static_cast<int>(j);
+    if (picture.days[j].selectedLook) selected = static_cast<int>(j);
+  }
+  ASSERT_GE(today, 0);
+  ASSERT_GE(selected, 0);
+  struct Case {
+    std::string name;
+    bool brackets, showSelection;
+    std::set<int> bracketed, reversed;
+  };
+  const std::vector<Case> cases = {
+      {"plain", true, true, {today, selected}, {}},
+      {"plain, several months", true, false, {today}, {}},
+      {"looks", false, true, {}, {today}},
+      {"looks, several months", false, false, {}, {today}},
+  };
+  for (const Case& c : cases) {
+    LayoutOptions options;
+    options.bracketSelection = c.brackets;
+    options.showSelection = c.showSelection;
+    options.todayCell = today;
+    std::set<int> bracketed, reversed, drawn;
+    for (const StyledLine& line : LayOutView(picture, options)) {
+      for (const Span& span : line) {
+        if (span.dayCell < 0) continue;
+        drawn.insert(span.dayCell);
+        if (span.text.starts_with('[')) bracketed.insert(span.dayCell);
+        if (span.style.reverse) reversed.insert(span.dayCell);
+        if (span.dayCell == selected && !c.brackets) {
+          EXPECT_EQ(span.style.back != TermColor::Default, c.showSelection) << c.name;
+        }
+      }
+    }
+    for (std::size_t j = 0; j < picture.days.size(); ++j) {
+      if (!picture.days[j].text.empty()) {
+        EXPECT_TRUE(drawn.contains(static_cast<int>(j))) << c.name << ": cell " << j;
+      }
+    }
+    EXPECT_EQ(bracketed, c.bracketed) << c.name;
+    EXPECT_EQ(reversed, c.reversed) << c.name;
+  }
+}
+
 TEST(PickerTest, KeysMoveTheCursorAndEnterPicksThroughTheControl) {
   using K = PickerKey;
   PickerSetup horizontal, dashes;
@@ -82,7 +138,7 @@ TEST(PickerTest, KeysMoveTheCursorAndEnterPicksThroughTheControl) {
   const auto lastOf = [](std::int16_t y, std::int16_t m, int back) {
     const auto d =
         static_cast<std::int16_t>(SauramitiRoutine::GetDaysInMonth(y, m, disNepali) - back);
-    char text[24];
+    char text[32];
     std::snprintf(text, sizeof text, "%04d/%02d/%02d/%d", y, m, d,
                   SauramitiRoutine::GetWeekDay(y, m, d));
     return std::string(text);
@@ -93,8 +149,31 @@ TEST(PickerTest, KeysMoveTheCursorAndEnterPicksThroughTheControl) {
     std::vector<K> keys;  // Enter follows
     std::string value;
   };
+  PickerSetup wideYears, oneYear;
+  wideYears.maxYear = 9999;
+  wideYears.minYear = 1900;
+  oneYear.minYear = 2059;
+  oneYear.maxYear = 2059;
+  const std::vector<K> fiftyYears(50, K::NextYear);
   const std::vector<Case> cases = {
       {"vertical: down is the next day", {}, {K::Down, K::Down}, "2059/01/03/3"},
+      {"tab: down in the year list is the next year",
+       {},
+       {K::Tab, K::Down},
+       "2060/01/01/" + std::to_string(SauramitiRoutine::GetWeekDay(2060, 1, 1))},
+      {"tab twice: up in the month list is the month before",
+       {},
+       {K::Tab, K::Tab, K::Up},
+       "2058/12/01/" + std::to_string(SauramitiRoutine::GetWeekDay(2058, 12, 1))},
+      {"tab three times is back on the days",
+       {},
+       {K::Tab, K::Tab, K::Tab, K::Down},
+       "2059/01/02/2"},
+      {"back tab goes to the month list", {}, {K::BackTab, K::Right}, "2059/02/01/4"},
+      {"other keys work in a list", {}, {K::Tab, K::PageDown, K::End}, lastOf(2059, 2, 0)},
+      {"--max-year past the default", wideYears, fiftyYears,
+       "2109/01/01/" + std::to_string(SauramitiRoutine::GetWeekDay(2109, 1, 1))},
+      {"a one-year list stops the year", oneYear, {K::NextYear, K::PreviousYear}, "2059/01/01/1"},
       {"vertical: right is the next week", {}, {K::Right}, "2059/01/08/1"},
       {"horizontal: down is the next week", horizontal, {K::Down}, "2059/01/08/1"},
       {"up from the first day", {}, {K::Up}, lastOf(2058, 12, 0)},
@@ -112,6 +191,21 @@ TEST(PickerTest, KeysMoveTheCursorAndEnterPicksThroughTheControl) {
     ASSERT_EQ(picker.Press(K::Enter), PickerOutcome::Picked) << c.name;
     EXPECT_EQ(picker.Control().Value(), c.value) << c.name;
   }
+  // A click on a day cell picks its day; one on a blank cell does nothing.
+  Picker clicked({}, {2002, 4, 14});
+  int blank = -1, eighteenth = -1;
+  for (int j = 0; j < 35; ++j) {
+    const std::string caption =
+        clicked.Control().Children().lblDay[static_cast<std::size_t>(j)]->Caption();
+    if (caption.empty()) blank = j;
+    if (caption == "18") eighteenth = j;
+  }
+  ASSERT_GE(blank, 0);
+  EXPECT_EQ(clicked.ClickCell(blank), PickerOutcome::Running);
+  EXPECT_EQ(clicked.ClickCell(35), PickerOutcome::Running);
+  EXPECT_EQ(clicked.ClickCell(eighteenth), PickerOutcome::Picked);
+  EXPECT_EQ(clicked.Control().Value(), "2059/01/18/4");
+
   Picker limited({}, {2002, 4, 14});
   limited.Control().MinYear(2059);
   limited.Control().MaxYear(Variant::Integer(2059));
