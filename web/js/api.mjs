@@ -40,6 +40,18 @@ export function makeCore(module) {
   const m = module;
   const numbersAddress = m._sm_argument_numbers();
   const kindsAddress = m._sm_argument_kinds();
+  // Views of the argument slots, made again only when the core's memory has grown (which
+  // replaces its buffer): a call then allocates nothing in JavaScript.
+  let buffer = null;
+  let numbers = null;
+  let kinds = null;
+  function slots() {
+    if (m.HEAPU8.buffer !== buffer) {
+      buffer = m.HEAPU8.buffer;
+      numbers = new Float64Array(buffer, numbersAddress, 6);
+      kinds = new Int32Array(buffer, kindsAddress, 6);
+    }
+  }
 
   function readText() {
     const address = m._sm_result_text();
@@ -99,8 +111,7 @@ export function makeCore(module) {
   function call(index, parameterCount, args) {
     const given = args.length;
     if (given > parameterCount) throw errorFor(450);
-    let numbers = new Float64Array(m.HEAPU8.buffer, numbersAddress, 6);
-    let kinds = new Int32Array(m.HEAPU8.buffer, kindsAddress, 6);
+    slots();
     for (let i = 0; i < given; ++i) {
       const arg = args[i];
       if (typeof arg === "number") {
@@ -112,9 +123,7 @@ export function makeCore(module) {
         const bytes = encoder.encode(arg);
         const address = m._sm_argument_text(i, bytes.length);
         m.HEAPU8.set(bytes, address);
-        // The core may have grown its memory while making room: take the views afresh.
-        numbers = new Float64Array(m.HEAPU8.buffer, numbersAddress, 6);
-        kinds = new Int32Array(m.HEAPU8.buffer, kindsAddress, 6);
+        slots();  // making room may have grown the memory
         kinds[i] = TEXT_SLOT;
       } else {
         throw errorFor(13);

@@ -3,7 +3,8 @@
 // One core serves every caller of a page or process: loadSauramiti() loads it on the first call
 // and hands the same object to later ones. The object has the control's nine methods
 // (s.Nepali2EnglishDate(2059, 1, 1) is "04/14/2002"; see api.mjs for arguments and errors) and,
-// for the web component, `core`, the low-level calls into the control instances.
+// legacyToUnicode(text), the Devanagari a legacy Nepali-font text draws; and, for the web
+// component, `core`, the low-level calls into the control instances.
 import createSauramitiModule from "./sauramiti-core.mjs";
 import { SauramitiError, addMethods, makeCore } from "./api.mjs";
 import { instantiateCore } from "./core-loader.mjs";
@@ -21,6 +22,11 @@ export function loadSauramiti(options = {}) {
       const core = makeCore(module);
       const s = addMethods({}, core);
       Object.defineProperty(s, "core", { value: core, enumerable: false });
+      // The Devanagari that a legacy Nepali-font text (a Nepali DateValue) draws.
+      Object.defineProperty(s, "legacyToUnicode", {
+        value: (text) => core.withCString(text, (t) => core.take(module._sm_legacy_to_unicode(t))),
+        enumerable: false,
+      });
       return Object.freeze(s);
     });
     loading.catch(() => {

@@ -18,6 +18,7 @@
 #include <sauramiti/platform/headless/headless_host.hpp>
 #include <sauramiti/platform/headless/json_string.hpp>
 #include <sauramiti/view/child_controls.hpp>
+#include <sauramiti/view/legacy_font_transcoder.hpp>
 #include <string>
 #include <web/src/boundary.hpp>
 #include <web/src/view_snapshot.hpp>
@@ -239,6 +240,17 @@ EMSCRIPTEN_KEEPALIVE std::int32_t sm_picker_resize(std::uintptr_t p, double widt
   });
 }
 
+// The control lays itself out again at its present size. The layout places the grid under the
+// lists by their height before it sets the lists' font for the new size, so a single pass after
+// a size change leaves the grid placed for the old font; a toolkit's own geometry passes hide
+// this, and the web component runs this second pass after every size change it makes.
+EMSCRIPTEN_KEEPALIVE std::int32_t sm_picker_relayout(std::uintptr_t p) {
+  return Guarded([&] {
+    Of(p).Control().UserControl_Resize();
+    return kNothing;
+  });
+}
+
 // Run mode (1) or design mode (0) from now on.
 EMSCRIPTEN_KEEPALIVE std::int32_t sm_picker_set_user_mode(std::uintptr_t p, std::int32_t run) {
   return Guarded([&] {
@@ -260,4 +272,8 @@ EMSCRIPTEN_KEEPALIVE std::int32_t sm_picker_write_document(std::uintptr_t p) {
   });
 }
 
+// The Devanagari a legacy Nepali-font text draws (a Nepali DateValue, for people to read).
+EMSCRIPTEN_KEEPALIVE std::int32_t sm_legacy_to_unicode(const char* text) {
+  return Guarded([&] { return ReturnText(view::LegacyFontToUnicode(text)); });
+}
 }
