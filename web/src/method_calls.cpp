@@ -112,10 +112,12 @@ std::int64_t WholeNumberIn(double value, double min, double max) {
 cli::ArgumentValue NumberArgument(double value, cli::ParameterKind kind) {
   switch (kind) {
     case cli::ParameterKind::Integer:
-      return static_cast<std::int16_t>(WholeNumberIn(value, std::numeric_limits<std::int16_t>::min(),
+      return static_cast<std::int16_t>(WholeNumberIn(value,
+                                                     std::numeric_limits<std::int16_t>::min(),
                                                      std::numeric_limits<std::int16_t>::max()));
     case cli::ParameterKind::Enumeration:
-      return static_cast<std::int32_t>(WholeNumberIn(value, std::numeric_limits<std::int32_t>::min(),
+      return static_cast<std::int32_t>(WholeNumberIn(value,
+                                                     std::numeric_limits<std::int32_t>::min(),
                                                      std::numeric_limits<std::int32_t>::max()));
     case cli::ParameterKind::Double:
       return value;
@@ -189,8 +191,8 @@ std::string SignaturesJson() {
       if (!first) json += ",";
       first = false;
       json += "{\"name\":" + headless::QuoteJsonString(parameter.name) + ",\"kind\":\"" +
-              KindName(parameter.kind) + "\",\"optional\":" +
-              (parameter.optional ? "true" : "false") + "}";
+              KindName(parameter.kind) +
+              "\",\"optional\":" + (parameter.optional ? "true" : "false") + "}";
     }
     json += "]}";
   }

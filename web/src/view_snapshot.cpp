@@ -117,8 +117,8 @@ std::string ViewSnapshotJson(const Sauramiti& control, const platform::Host& hos
   // Today's BS date, for the cell that carries it.
   int todayYear = 0, todayMonth = 0, todayDay = 0;
   try {
-    const std::string value = SauramitiRoutine::English2NepaliDate(today.year, today.month,
-                                                                   today.day, sepSlash);
+    const std::string value =
+        SauramitiRoutine::English2NepaliDate(today.year, today.month, today.day, sepSlash);
     std::sscanf(value.c_str(), "%d/%d/%d", &todayYear, &todayMonth, &todayDay);
   } catch (const RuntimeError&) {
     // A clock outside the calendar's range marks no day.
@@ -143,9 +143,15 @@ std::string ViewSnapshotJson(const Sauramiti& control, const platform::Host& hos
       first = false;
     };
     next();
-    { JsonObject o(out); CommonParts(o, "Frame1", "frame", "", *c.Frame1); }
+    {
+      JsonObject o(out);
+      CommonParts(o, "Frame1", "frame", "", *c.Frame1);
+    }
     next();
-    { JsonObject o(out); CommonParts(o, "Frame2", "frame", "Frame1", *c.Frame2); }
+    {
+      JsonObject o(out);
+      CommonParts(o, "Frame2", "frame", "Frame1", *c.Frame2);
+    }
     for (const auto& [name, label] :
          {std::pair{"Label1", c.Label1.get()}, std::pair{"Label2", c.Label2.get()}}) {
       next();
