@@ -4,7 +4,7 @@
 // Expected values come from the native command's headless control, never from this file.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
-import { mkdtempSync, rmSync } from "node:fs";
+import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
@@ -199,5 +199,53 @@ test("first render after the module has loaded (reported, not judged)", async ()
   });
   console.log(`first render ${ms.rendered.toFixed(2)} ms; click to change ${ms.click.toFixed(2)} ms`);
   assert.ok(ms.rendered > 0);
+  await page.close();
+});
+
+test("attributes set properties; the document saves and restores them", async () => {
+  const page = await openPicker();
+  const result = await page.evaluate(async () => {
+    const picker = document.getElementById("picker");
+    picker.setAttribute("min-year", "2050");
+    picker.setAttribute("separator", "1");
+    picker.setAttribute("vertical", "false");
+    const saved = picker.document;
+    const errors = [];
+    picker.addEventListener("sauramitierror", (event) => errors.push(event.detail.number));
+    picker.setAttribute("min-year", "x");
+    let refused = null;
+    try { picker.year = 99999; } catch (error) { refused = [error.name, error.number]; }
+    let broken = null;
+    try { picker.document = "{ not json"; } catch (error) { broken = error.message; }
+    const copy = document.createElement("sauramiti-date-picker");
+    copy.setAttribute("today", "2002-04-28");
+    document.body.append(copy);
+    await copy.ready;
+    copy.document = saved;
+    return { saved: JSON.parse(saved), minYear: picker.MinYear, copy: [copy.MinYear, copy.Separator, copy.Vertical],
+      errors, refused, broken, stillThere: picker.Separator };
+  });
+  const file = join(profile, "native-document.json");
+  nativeScript(["clock 2002-04-28", "new", "let MinYear 2050", "let Separator 1", "let Vertical False", `save ${file}`]);
+  assert.deepEqual(result.saved, JSON.parse(readFileSync(file, "utf8")));
+  assert.equal(result.minYear, 2050);
+  assert.deepEqual(result.copy, [2050, 1, false]);
+  assert.deepEqual(result.errors, [13]);
+  assert.deepEqual(result.refused, ["SauramitiError", 6]);
+  assert.ok(result.broken.length > 0);
+  assert.equal(result.stillThere, 1);  // a document that does not load leaves the instance as it was
+  await page.close();
+});
+
+test("a new size reaches the control's Resize, in twips", async () => {
+  const page = await openPicker();
+  await page.evaluate(() => { document.getElementById("picker").style.cssText = "width: 600px; height: 450px"; });
+  await page.waitForFunction(() => {
+    const cell = document.getElementById("picker").shadowRoot.querySelector('[data-cell="0"]');
+    return parseFloat(cell.style.width) > 80;
+  });
+  const width = await page.evaluate(() => parseFloat(document.getElementById("picker").shadowRoot.querySelector('[data-cell="0"]').style.width));
+  const expected = nativeScript(["clock 2002-04-28", "new", "size 9000 6750", "inspect lblDay(0) width"]);
+  assert.ok(Math.abs(width * 15 - Number(expected[0])) < 0.01, `${width * 15} twips, native ${expected[0]}`);
   await page.close();
 });
