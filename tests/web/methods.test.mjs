@@ -91,6 +91,8 @@ test("errors are SauramitiError with the number and the standard description", (
     ["GetWeekDay", [2059, 1, 1, 1], 450],
     ["GetWeekDay", [2059, undefined, 1], 450],
     ["GetWeekDay", [2059, "1.0", 1], 13],
+    ["GetWeekDay", [null, 1], 450],         // the count is checked before the values
+    ["GetWeekDay", [{}, 1, 1], 13],
   ];
   for (const [method, args, number] of cases) {
     assert.throws(

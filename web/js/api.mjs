@@ -35,6 +35,7 @@ const FAILURE = 5;
 
 const NUMBER_SLOT = 1;
 const TEXT_SLOT = 2;
+const OTHER_SLOT = 3;
 
 export function makeCore(module) {
   const m = module;
@@ -126,7 +127,7 @@ export function makeCore(module) {
         slots();  // making room may have grown the memory
         kinds[i] = TEXT_SLOT;
       } else {
-        throw errorFor(13);
+        kinds[i] = OTHER_SLOT;  // error 13, once the core has checked the count as the command does
       }
     }
     return take(m._sm_call(index, given));

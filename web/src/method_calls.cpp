@@ -40,7 +40,9 @@ namespace sauramiti::web {
 
 namespace {
 
-enum SlotKind : std::int32_t { kOmitted = 0, kNumber = 1, kTextArgument = 2 };
+// What JavaScript put into a slot; kOther is a value of no kind a parameter takes (null, a
+// boolean, an object), a type mismatch once the argument count has been checked.
+enum SlotKind : std::int32_t { kOmitted = 0, kNumber = 1, kTextArgument = 2, kOther = 3 };
 
 struct ArgumentSlots {
   std::array<double, cli::kMaxParameters> numbers{};
@@ -147,6 +149,8 @@ Status Call(std::int32_t index, std::int32_t given) {
       values[i] = parameters[i].defaultValue;
     } else if (slots.kinds[i] == kNumber) {
       values[i] = NumberArgument(slots.numbers[i], parameters[i].kind);
+    } else if (slots.kinds[i] == kOther) {
+      Raise(kTypeMismatch);
     } else {
       values[i] = cli::ParseArgument(slots.texts[i], parameters[i].kind);
     }
