@@ -132,6 +132,21 @@ test("the keyboard moves the focus, turns the month and picks", async () => {
   await page.close();
 });
 
+test("Shift with Page Down turns the year; Space picks", async () => {
+  const page = await openPicker();
+  const lists = () => page.evaluate(() => [...document.getElementById("picker").shadowRoot.querySelectorAll("select")].map((s) => s.value));
+  await page.evaluate(() => document.getElementById("picker").shadowRoot.querySelector('[tabindex="0"]').focus());
+  await page.keyboard.down("Shift");
+  await page.keyboard.press("PageDown");
+  await page.keyboard.up("Shift");
+  assert.deepEqual(await lists(), ["2060", "Vaishaka"]);
+  await page.keyboard.press(" ");
+  const changes = await page.evaluate(() => window.changes);
+  assert.equal(changes.length, 1);
+  assert.match(changes[0].Value, /^2060\/01\/15\/\d$/);
+  await page.close();
+});
+
 test("inside a form it submits its Value and takes part in reset", async () => {
   const page = await openPicker();
   const start = await page.evaluate(() => document.getElementById("picker").Value);
@@ -157,6 +172,10 @@ test("Nepali is drawn as Unicode Devanagari", async () => {
   assert.ok(texts.length > 30);
   for (const text of texts) assert.match(text, /^[\u0900-\u097F\s,]+$/u, text);
   assert.ok(texts.includes("१५"));
+  const label = await page.evaluate(() =>
+    document.getElementById("picker").shadowRoot.querySelector('[aria-selected="true"]').getAttribute("aria-label"));
+  assert.match(label, /^[\u0900-\u097F ]+$/u, label);
+  assert.ok(label.includes("१५") && label.includes("२०५९"), label);
   assert.equal(await page.evaluate(() => document.getElementById("picker").English), false);
   assert.ok((await page.evaluate(() => window.propertyChanges)).includes("English"));
   await page.close();
@@ -247,5 +266,26 @@ test("a new size reaches the control's Resize, in twips", async () => {
   const width = await page.evaluate(() => parseFloat(document.getElementById("picker").shadowRoot.querySelector('[data-cell="0"]').style.width));
   const expected = nativeScript(["clock 2002-04-28", "new", "size 9000 6750", "inspect lblDay(0) width"]);
   assert.ok(Math.abs(width * 15 - Number(expected[0])) < 0.01, `${width * 15} twips, native ${expected[0]}`);
+  await page.close();
+});
+
+test("design mode refuses run-time properties; the dark theme recolours the control", async () => {
+  const page = await openPicker();
+  const result = await page.evaluate(() => {
+    const picker = document.getElementById("picker");
+    const cellColour = () => getComputedStyle(picker.shadowRoot.querySelector('[data-cell="10"]')).backgroundColor;
+    const refusal = (set) => { try { set(); return 0; } catch (error) { return error.number; } };
+    picker.setAttribute("mode", "design");
+    const inDesign = refusal(() => { picker.year = 2060; });
+    picker.setAttribute("mode", "run");
+    const inRun = refusal(() => { picker.year = 2060; });
+    const light = cellColour();
+    picker.setAttribute("theme", "dark");
+    return { inDesign, inRun, year: picker.year, light, dark: cellColour() };
+  });
+  const expected = nativeScript(["clock 2002-04-28", "new", "mode design", "let year 2060"]);
+  assert.deepEqual(expected, ["error 387"]);
+  assert.deepEqual([result.inDesign, result.inRun, result.year], [387, 0, 2060]);
+  assert.notEqual(result.light, result.dark);
   await page.close();
 });
