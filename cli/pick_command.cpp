@@ -11,7 +11,8 @@ namespace sauramiti::cli {
 
 namespace {
 
-constexpr int kCancelled = 1;
+// Used only where the terminal picker is built (clang warns on an unused constant otherwise).
+[[maybe_unused]] constexpr int kCancelled = 1;
 constexpr int kNoPicker = 2;
 constexpr int kInterrupted = 130;  // 128 + SIGINT, what a shell reports for Ctrl-C
 

@@ -13,6 +13,10 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release -j "$jobs"
 (cd build/release && ctest --output-on-failure -j "$jobs")
 
+echo "== web build (WebAssembly) and its tests in node and headless Chromium"
+scripts/build-web.sh
+node --test tests/web/
+
 echo "== sanitizer build (address, undefined)"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSAURAMITI_SANITIZE=ON \
   -DSAURAMITI_BENCH=OFF >/dev/null

@@ -2,6 +2,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <sauramiti/base/number_text.hpp>
 #include <sauramiti/base/parse_number.hpp>
 #include <system_error>
 
@@ -57,7 +58,7 @@ double Convert(std::string_view text, std::size_t begin, std::size_t end) {
     ++begin;
   }
   double value = 0;
-  const auto result = std::from_chars(text.data() + begin, text.data() + end, value);
+  const auto result = DoubleFromChars(text.data() + begin, text.data() + end, value);
   if (result.ec == std::errc::result_out_of_range) {
     value = DecimalMagnitude(text.substr(begin, end - begin)) > 0 ? HUGE_VAL : 0.0;
   }

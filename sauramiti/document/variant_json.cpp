@@ -34,7 +34,7 @@ Json EncodeSingle(float value) {
   if (auto text = NonFiniteText(value)) return *text;
   const std::string text = ShortestText(value);
   double shortest = 0.0;
-  std::from_chars(text.data(), text.data() + text.size(), shortest);
+  DoubleFromChars(text.data(), text.data() + text.size(), shortest);
   return Json(shortest);
 }
 

@@ -1,0 +1,291 @@
+// <sauramiti-date-picker> in headless Chromium (Debian's, driven by puppeteer-core): it shows
+// what the native control shows, a click and the keyboard pick dates the way the control does,
+// it takes part in a form, speaks Devanagari in Nepali and carries the ARIA grid pattern.
+// Expected values come from the native command's headless control, never from this file.
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { mkdtempSync, readFileSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { after, before, test } from "node:test";
+import { nativeCommand, repository } from "./native_answers.mjs";
+
+const { default: puppeteer } = await import(join(repository, "web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js"));
+const { startServer } = await import(join(repository, "scripts/serve-web.mjs"));
+
+let server;
+let browser;
+let origin;
+let profile;
+
+before(async () => {
+  server = await startServer(0);
+  origin = `http://127.0.0.1:${server.address().port}`;
+  profile = mkdtempSync(join(tmpdir(), "sauramiti-chromium-"));
+  browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
+    headless: true,
+    userDataDir: profile,
+    args: ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+      "--disable-background-networking", "--disable-component-update", "--disable-sync"],
+  });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  if (profile) rmSync(profile, { recursive: true, force: true });
+});
+
+// The native control's answers to a script, one line each.
+function nativeScript(lines) {
+  return execFileSync(nativeCommand(), ["script"], { input: lines.join("\n") + "\n" })
+    .toString("utf8").trimEnd().split("\n");
+}
+const unquote = (text) => JSON.parse(text);
+
+async function openPicker(query = "") {
+  const page = await browser.newPage();
+  const errors = [];
+  page.on("pageerror", (error) => errors.push(error.message));
+  await page.goto(`${origin}/tests/web/pages/picker.html${query}`);
+  await page.waitForSelector("body[data-ready]");
+  page.errors = errors;
+  return page;
+}
+
+const cells = (page) => page.evaluate(() =>
+  [...document.getElementById("picker").shadowRoot.querySelectorAll('[role="gridcell"]')].map((cell) => ({
+    text: cell.textContent, selected: cell.getAttribute("aria-selected"), label: cell.getAttribute("aria-label"),
+    current: cell.getAttribute("aria-current"), tabindex: cell.tabIndex, disabled: cell.getAttribute("aria-disabled"),
+  })));
+
+test("renders the selected month as the native control lays it out", async () => {
+  const page = await openPicker();
+  const expected = nativeScript(["clock 2002-04-28", "new",
+    ...Array.from({ length: 35 }, (_, j) => `inspect lblDay(${j}) caption`),
+    ...Array.from({ length: 35 }, (_, j) => `inspect lblDay(${j}) s3`),
+    "inspect Label1 caption", "inspect cboYear text", "inspect CBoMonth text"]);
+  const shown = await cells(page);
+  assert.deepEqual(shown.map((c) => c.text), expected.slice(0, 35).map(unquote));
+  assert.deepEqual(shown.map((c) => c.selected === "true"), expected.slice(35, 70).map((s) => s === "0"));
+  const panels = await page.evaluate(() => {
+    const root = document.getElementById("picker").shadowRoot;
+    return [root.querySelector('[part~="bs-panel"]').textContent, root.querySelector('[part~="year-list"]').value,
+      root.querySelector('[part~="month-list"]').value];
+  });
+  assert.deepEqual(panels, expected.slice(70).map(unquote));
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test("a click on a day fires change once, with the control's values already updated", async () => {
+  const page = await openPicker();
+  const before = await cells(page);
+  const target = before.findIndex((c) => c.text === "20");
+  const expected = nativeScript(["clock 2002-04-28", "new", `click-day ${target}`, "get Value", "get DateAD",
+    "get DateValue", "get EngStrDate", "get JulianDate", "get UjjainAhargana"]);
+  await page.evaluate((j) => document.getElementById("picker").shadowRoot.querySelector(`[data-cell="${j}"]`).click(), target);
+  const changes = await page.evaluate(() => window.changes);
+  assert.equal(changes.length, 1);
+  const detail = changes[0];
+  assert.deepEqual(
+    [`String ${JSON.stringify(detail.Value)}`, `String ${JSON.stringify(detail.DateAD)}`,
+      `String ${JSON.stringify(detail.DateValue)}`, `String ${JSON.stringify(detail.EngStrDate)}`,
+      `Double ${detail.JulianDate}`, `Long ${detail.UjjainAhargana}`],
+    expected.slice(0, 6));
+  assert.equal(await page.evaluate(() => document.getElementById("picker").Value), detail.Value);
+  const after = await cells(page);
+  assert.equal(after.find((c) => c.selected === "true").text, "20");
+  await page.close();
+});
+
+test("the keyboard moves the focus, turns the month and picks", async () => {
+  const page = await openPicker();
+  const focusedText = () => page.evaluate(() => document.getElementById("picker").shadowRoot.activeElement?.textContent);
+  await page.evaluate(() => document.getElementById("picker").shadowRoot.querySelector('[tabindex="0"]').focus());
+  assert.equal(await focusedText(), "15");
+  await page.keyboard.press("ArrowDown");   // vertical arrangement: the next day
+  assert.equal(await focusedText(), "16");
+  await page.keyboard.press("ArrowRight");  // a week later
+  assert.equal(await focusedText(), "23");
+  await page.keyboard.press("End");
+  const last = await focusedText();
+  await page.keyboard.press("ArrowDown");   // past the end: the first of the next month
+  assert.equal(await focusedText(), "1");
+  const month = () => page.evaluate(() => document.getElementById("picker").shadowRoot.querySelector('[part~="month-list"]').selectedIndex);
+  assert.equal(await month(), 1);
+  await page.keyboard.press("PageUp");
+  assert.equal(await month(), 0);
+  await page.keyboard.press("Home");
+  assert.equal(await focusedText(), "1");
+  await page.keyboard.press("ArrowUp");     // before the first: the last of the month before
+  assert.equal(await month(), 11);
+  await page.keyboard.press("PageDown");
+  await page.keyboard.press("Enter");
+  const changes = await page.evaluate(() => window.changes);
+  assert.equal(changes.length, 1);
+  const expected = nativeScript(["clock 2002-04-28", "new", "get Value"]);
+  assert.ok(last === "31" || last === "30" || last === "32", `the last day of Vaishaka is ${last}`);
+  assert.match(changes[0].Value, /^2059\/01\/\d\d\/\d$/);
+  assert.notEqual(`String ${JSON.stringify(changes[0].Value)}`, expected[0]);
+  await page.close();
+});
+
+test("Shift with Page Down turns the year; Space picks", async () => {
+  const page = await openPicker();
+  const lists = () => page.evaluate(() => [...document.getElementById("picker").shadowRoot.querySelectorAll("select")].map((s) => s.value));
+  await page.evaluate(() => document.getElementById("picker").shadowRoot.querySelector('[tabindex="0"]').focus());
+  await page.keyboard.down("Shift");
+  await page.keyboard.press("PageDown");
+  await page.keyboard.up("Shift");
+  assert.deepEqual(await lists(), ["2060", "Vaishaka"]);
+  await page.keyboard.press(" ");
+  const changes = await page.evaluate(() => window.changes);
+  assert.equal(changes.length, 1);
+  assert.match(changes[0].Value, /^2060\/01\/15\/\d$/);
+  await page.close();
+});
+
+test("inside a form it submits its Value and takes part in reset", async () => {
+  const page = await openPicker();
+  const start = await page.evaluate(() => document.getElementById("picker").Value);
+  await page.evaluate(() => document.getElementById("picker").shadowRoot.querySelector('[data-cell="6"]').click());
+  const picked = await page.evaluate(() => document.getElementById("picker").Value);
+  assert.notEqual(picked, start);
+  assert.equal(await page.evaluate(() => new FormData(document.getElementById("form")).get("bsdate")), picked);
+  await page.evaluate(() => document.getElementById("form").reset());
+  assert.equal(await page.evaluate(() => document.getElementById("picker").Value), start);
+  await Promise.all([page.waitForNavigation(), page.click("#submit")]);
+  assert.equal(new URL(page.url()).searchParams.get("bsdate"), start);
+  await page.close();
+});
+
+test("Nepali is drawn as Unicode Devanagari", async () => {
+  const page = await openPicker();
+  await page.evaluate(() => document.getElementById("picker").setAttribute("english", "false"));
+  const texts = await page.evaluate(() => {
+    const root = document.getElementById("picker").shadowRoot;
+    return [...root.querySelectorAll('[part~="panel"], [role="columnheader"], [role="gridcell"]')]
+      .map((node) => node.textContent).filter((text) => text.length > 0);
+  });
+  assert.ok(texts.length > 30);
+  for (const text of texts) assert.match(text, /^[\u0900-\u097F\s,]+$/u, text);
+  assert.ok(texts.includes("१५"));
+  const label = await page.evaluate(() =>
+    document.getElementById("picker").shadowRoot.querySelector('[aria-selected="true"]').getAttribute("aria-label"));
+  assert.match(label, /^[\u0900-\u097F ]+$/u, label);
+  assert.ok(label.includes("१५") && label.includes("२०५९"), label);
+  assert.equal(await page.evaluate(() => document.getElementById("picker").English), false);
+  assert.ok((await page.evaluate(() => window.propertyChanges)).includes("English"));
+  await page.close();
+});
+
+test("the ARIA grid pattern, with labels, the selection and today", async () => {
+  const page = await openPicker();
+  const roles = await page.evaluate(() => {
+    const root = document.getElementById("picker").shadowRoot;
+    const grid = root.querySelector('[role="grid"]');
+    return { rows: grid.querySelectorAll('[role="row"]').length, headers: grid.querySelectorAll('[role="columnheader"]').length,
+      label: grid.getAttribute("aria-label"), lists: [...root.querySelectorAll("select")].map((s) => s.getAttribute("aria-label")) };
+  });
+  assert.deepEqual(roles, { rows: 6, headers: 7, label: "Vaishaka 2059", lists: ["Year", "Month"] });
+  const shown = await cells(page);
+  const selected = shown.filter((c) => c.selected === "true");
+  assert.equal(selected.length, 1);
+  assert.equal(selected[0].label, "Sunday 15 Vaishaka 2059");
+  assert.equal(selected[0].current, "date");  // the clock says 2002-04-28, BS 2059/01/15
+  assert.equal(shown.filter((c) => c.current === "date").length, 1);
+  assert.equal(shown.filter((c) => c.tabindex === 0).length, 1);
+  assert.ok(shown.filter((c) => c.text === "").every((c) => c.disabled === "true" && c.label === null));
+  await page.close();
+});
+
+test("first render after the module has loaded (reported, not judged)", async () => {
+  const page = await openPicker();
+  const ms = await page.evaluate(async () => {
+    const start = performance.now();
+    const picker = document.createElement("sauramiti-date-picker");
+    document.body.append(picker);
+    await picker.ready;
+    const rendered = performance.now() - start;
+    const cell = picker.shadowRoot.querySelector('[data-cell="10"]');
+    const t0 = performance.now();
+    let fired = 0;
+    picker.addEventListener("change", () => { fired = performance.now(); });
+    cell.click();
+    return { rendered, click: fired - t0 };
+  });
+  console.log(`first render ${ms.rendered.toFixed(2)} ms; click to change ${ms.click.toFixed(2)} ms`);
+  assert.ok(ms.rendered > 0);
+  await page.close();
+});
+
+test("attributes set properties; the document saves and restores them", async () => {
+  const page = await openPicker();
+  const result = await page.evaluate(async () => {
+    const picker = document.getElementById("picker");
+    picker.setAttribute("min-year", "2050");
+    picker.setAttribute("separator", "1");
+    picker.setAttribute("vertical", "false");
+    const saved = picker.document;
+    const errors = [];
+    picker.addEventListener("sauramitierror", (event) => errors.push(event.detail.number));
+    picker.setAttribute("min-year", "x");
+    let refused = null;
+    try { picker.year = 99999; } catch (error) { refused = [error.name, error.number]; }
+    let broken = null;
+    try { picker.document = "{ not json"; } catch (error) { broken = error.message; }
+    const copy = document.createElement("sauramiti-date-picker");
+    copy.setAttribute("today", "2002-04-28");
+    document.body.append(copy);
+    await copy.ready;
+    copy.document = saved;
+    return { saved: JSON.parse(saved), minYear: picker.MinYear, copy: [copy.MinYear, copy.Separator, copy.Vertical],
+      errors, refused, broken, stillThere: picker.Separator };
+  });
+  const file = join(profile, "native-document.json");
+  nativeScript(["clock 2002-04-28", "new", "let MinYear 2050", "let Separator 1", "let Vertical False", `save ${file}`]);
+  assert.deepEqual(result.saved, JSON.parse(readFileSync(file, "utf8")));
+  assert.equal(result.minYear, 2050);
+  assert.deepEqual(result.copy, [2050, 1, false]);
+  assert.deepEqual(result.errors, [13]);
+  assert.deepEqual(result.refused, ["SauramitiError", 6]);
+  assert.ok(result.broken.length > 0);
+  assert.equal(result.stillThere, 1);  // a document that does not load leaves the instance as it was
+  await page.close();
+});
+
+test("a new size reaches the control's Resize, in twips", async () => {
+  const page = await openPicker();
+  await page.evaluate(() => { document.getElementById("picker").style.cssText = "width: 600px; height: 450px"; });
+  await page.waitForFunction(() => {
+    const cell = document.getElementById("picker").shadowRoot.querySelector('[data-cell="0"]');
+    return parseFloat(cell.style.width) > 80;
+  });
+  const width = await page.evaluate(() => parseFloat(document.getElementById("picker").shadowRoot.querySelector('[data-cell="0"]').style.width));
+  const expected = nativeScript(["clock 2002-04-28", "new", "size 9000 6750", "inspect lblDay(0) width"]);
+  assert.ok(Math.abs(width * 15 - Number(expected[0])) < 0.01, `${width * 15} twips, native ${expected[0]}`);
+  await page.close();
+});
+
+test("design mode refuses run-time properties; the dark theme recolours the control", async () => {
+  const page = await openPicker();
+  const result = await page.evaluate(() => {
+    const picker = document.getElementById("picker");
+    const cellColour = () => getComputedStyle(picker.shadowRoot.querySelector('[data-cell="10"]')).backgroundColor;
+    const refusal = (set) => { try { set(); return 0; } catch (error) { return error.number; } };
+    picker.setAttribute("mode", "design");
+    const inDesign = refusal(() => { picker.year = 2060; });
+    picker.setAttribute("mode", "run");
+    const inRun = refusal(() => { picker.year = 2060; });
+    const light = cellColour();
+    picker.setAttribute("theme", "dark");
+    return { inDesign, inRun, year: picker.year, light, dark: cellColour() };
+  });
+  const expected = nativeScript(["clock 2002-04-28", "new", "mode design", "let year 2060"]);
+  assert.deepEqual(expected, ["error 387"]);
+  assert.deepEqual([result.inDesign, result.inRun, result.year], [387, 0, 2060]);
+  assert.notEqual(result.light, result.dark);
+  await page.close();
+});

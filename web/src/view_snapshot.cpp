@@ -1,0 +1,207 @@
+#include <cstdio>
+#include <sauramiti/base/number_text.hpp>
+#include <sauramiti/base/parse_number.hpp>
+#include <sauramiti/base/runtime_error.hpp>
+#include <sauramiti/convert/bs_gregorian.hpp>
+#include <sauramiti/platform/headless/json_string.hpp>
+#include <sauramiti/view/child_controls.hpp>
+#include <sauramiti/view/legacy_font_transcoder.hpp>
+#include <sauramiti/view/name_tables.hpp>
+#include <string_view>
+#include <web/src/view_snapshot.hpp>
+
+namespace sauramiti::web {
+
+namespace {
+
+class JsonObject {
+ public:
+  explicit JsonObject(std::string& out) : out_(out) { out_ += '{'; }
+  ~JsonObject() { out_ += '}'; }
+  JsonObject(const JsonObject&) = delete;
+  JsonObject& operator=(const JsonObject&) = delete;
+
+  void Key(std::string_view key) {
+    if (!first_) out_ += ',';
+    first_ = false;
+    out_ += headless::QuoteJsonString(key);
+    out_ += ':';
+  }
+  void Text(std::string_view key, std::string_view value) {
+    Key(key);
+    out_ += headless::QuoteJsonString(value);
+  }
+  void Number(std::string_view key, double value) {
+    Key(key);
+    out_ += std::isfinite(value) ? ShortestText(value) : "null";
+  }
+  void Flag(std::string_view key, bool value) {
+    Key(key);
+    out_ += value ? "true" : "false";
+  }
+
+ private:
+  std::string& out_;
+  bool first_ = true;
+};
+
+struct Shown {
+  bool nepali = false;
+  std::string Text(const std::string& stored) const {
+    return nepali ? view::LegacyFontToUnicode(stored) : stored;
+  }
+};
+
+void CommonParts(JsonObject& o, std::string_view name, std::string_view kind,
+                 std::string_view parent, const platform::ChildControl& c) {
+  o.Text("name", name);
+  o.Text("kind", kind);
+  o.Text("parent", parent);
+  o.Number("left", c.Left());
+  o.Number("top", c.Top());
+  o.Number("width", c.Width());
+  o.Number("height", c.Height());
+  o.Flag("enabled", c.Enabled());
+  o.Flag("visible", c.Visible());
+  o.Number("back", c.BackColor());
+}
+
+void FontParts(JsonObject& o, const platform::HasFont& f) {
+  o.Text("font", f.FontName());
+  o.Number("size", f.FontSize());
+  o.Flag("bold", f.FontBold());
+}
+
+void LabelParts(JsonObject& o, const platform::Label& label, const Shown& shown) {
+  o.Text("caption", shown.Text(label.Caption()));
+  o.Text("tooltip", shown.Text(label.ToolTipText()));
+  o.Number("fore", label.ForeColor());
+  o.Flag("selected", label.S3() == 0);
+  FontParts(o, label);
+}
+
+// The day number a cell shows: its caption as a whole number from 1 to 32, else 0.
+int DayShown(const platform::Label& cell) {
+  const auto number = ParseWholeNumber(cell.Caption());
+  if (!number || *number < 1 || *number > 32 || *number != static_cast<int>(*number)) return 0;
+  return static_cast<int>(*number);
+}
+
+struct ShownMonth {
+  int year = 0;   // 0 when the year list shows no number
+  int month = 0;  // 1 to 12, or 0 when the month list shows no month of its own
+};
+
+ShownMonth MonthShown(const view::ChildControls& c) {
+  ShownMonth shown;
+  if (const auto year = ParseWholeNumber(c.cboYear->Text())) shown.year = static_cast<int>(*year);
+  const std::int32_t index = c.CBoMonth->ListIndex();
+  if (index >= 0 && index < 12) shown.month = index + 1;
+  return shown;
+}
+
+}  // namespace
+
+std::string ViewSnapshotJson(const Sauramiti& control, const platform::Host& host,
+                             platform::LocalDate today) {
+  const view::ChildControls& c = control.Children();
+  // The month and weekday names of the control's language: the control loads the shared name
+  // tables before each use too, so loading them here changes nothing any instance sees.
+  std::string gregorianTitle;
+  SauramitiRoutine::LoadNameTables(control.English(), gregorianTitle);
+  // Nepali shown as Devanagari: every caption of a control whose English is 0 is written for
+  // the legacy Nepali font, digits included.
+  const Shown shown{control.English() == 0};
+  const ShownMonth month = MonthShown(c);
+
+  // Today's BS date, for the cell that carries it.
+  int todayYear = 0, todayMonth = 0, todayDay = 0;
+  try {
+    const std::string value =
+        SauramitiRoutine::English2NepaliDate(today.year, today.month, today.day, sepSlash);
+    std::sscanf(value.c_str(), "%d/%d/%d", &todayYear, &todayMonth, &todayDay);
+  } catch (const RuntimeError&) {
+    // A clock outside the calendar's range marks no day.
+  }
+  const bool todayShown = month.year == todayYear && month.month == todayMonth;
+
+  std::string out;
+  {
+    JsonObject root(out);
+    root.Flag("english", control.English() != 0);
+    root.Flag("vertical", control.Vertical() != 0);
+    root.Flag("enabled", host.Enabled());
+    root.Number("width", host.Width());
+    root.Number("height", host.Height());
+    root.Number("year", month.year);
+    root.Number("month", month.month);
+    root.Key("children");
+    out += '[';
+    bool first = true;
+    const auto next = [&] {
+      if (!first) out += ',';
+      first = false;
+    };
+    next();
+    {
+      JsonObject o(out);
+      CommonParts(o, "Frame1", "frame", "", *c.Frame1);
+    }
+    next();
+    {
+      JsonObject o(out);
+      CommonParts(o, "Frame2", "frame", "Frame1", *c.Frame2);
+    }
+    for (const auto& [name, label] :
+         {std::pair{"Label1", c.Label1.get()}, std::pair{"Label2", c.Label2.get()}}) {
+      next();
+      JsonObject o(out);
+      CommonParts(o, name, "label", "Frame1", *label);
+      LabelParts(o, *label, shown);
+    }
+    for (const auto& [name, list] :
+         {std::pair{"cboYear", c.cboYear.get()}, std::pair{"CBoMonth", c.CBoMonth.get()}}) {
+      next();
+      JsonObject o(out);
+      CommonParts(o, name, "combo", "Frame1", *list);
+      FontParts(o, *list);
+      o.Text("text", shown.Text(list->Text()));
+      o.Number("index", list->ListIndex());
+      o.Key("items");
+      out += '[';
+      for (std::int32_t i = 0; i < list->ListCount(); ++i) {
+        if (i > 0) out += ',';
+        out += headless::QuoteJsonString(shown.Text(list->List(i)));
+      }
+      out += ']';
+    }
+    for (std::size_t i = 0; i < c.lblWD.size(); ++i) {
+      next();
+      JsonObject o(out);
+      CommonParts(o, "lblWD(" + std::to_string(i) + ")", "header", "Frame2", *c.lblWD[i]);
+      LabelParts(o, *c.lblWD[i], shown);
+      o.Text("label", shown.Text(SauramitiRoutine::WeekdayNames[i + 1]));
+    }
+    for (std::size_t j = 0; j < c.lblDay.size(); ++j) {
+      next();
+      const platform::Label& cell = *c.lblDay[j];
+      JsonObject o(out);
+      CommonParts(o, "lblDay(" + std::to_string(j) + ")", "day", "Frame2", cell);
+      LabelParts(o, cell, shown);
+      const int day = DayShown(cell);
+      o.Number("day", day);
+      std::string label;
+      if (day > 0 && month.month > 0) {
+        label = SauramitiRoutine::WeekdayNames[j % 7 + 1] + " " + std::to_string(day) + " " +
+                SauramitiRoutine::MonthNames[static_cast<std::size_t>(month.month)] + " " +
+                std::to_string(month.year);
+      }
+      o.Text("label", shown.Text(label));
+      o.Flag("today", todayShown && day == todayDay && day > 0);
+    }
+    out += ']';
+  }
+  return out;
+}
+
+}  // namespace sauramiti::web
