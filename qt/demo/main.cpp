@@ -78,6 +78,7 @@ int main(int argc, char** argv) {
     window.SetMessagesShown(false);
     window.show();
     QApplication::processEvents();
+    if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
     return RenderToPng(window, options.screenshotFile) ? 0 : 1;
   }
   window.setWindowIcon(QIcon::fromTheme(QStringLiteral("sauramiti-qt")));
