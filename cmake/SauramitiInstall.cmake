@@ -34,3 +34,14 @@ install(FILES ${PROJECT_BINARY_DIR}/sauramiti-config.cmake
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/sauramiti)
 configure_file(${PROJECT_SOURCE_DIR}/cmake/sauramiti.pc.in ${PROJECT_BINARY_DIR}/sauramiti.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/sauramiti.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+# The documents, beside each other as in the source tree, so that their links hold: README,
+# changelog and licence, the guides and their pictures, and the examples the README runs.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/CHANGELOG.md
+              ${PROJECT_SOURCE_DIR}/LICENSE
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs
+        FILES_MATCHING PATTERN "*.md" PATTERN "*.png")
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples
+        FILES_MATCHING PATTERN "*.txt" PATTERN "*.json" PATTERN "*.cpp"
+        PATTERN "CMakeLists.txt" EXCLUDE)

@@ -2,8 +2,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <qt/qt_label.hpp>
 #include <qt/system_colors.hpp>
 
@@ -16,6 +14,7 @@ constexpr std::int16_t kAlignRight = 1;
 constexpr std::int16_t kAlignCentre = 2;
 constexpr std::int16_t kFlat = 0;
 constexpr int kTextMargin = 2;
+constexpr int kFocusMarkWidth = 2;
 
 Qt::Alignment HorizontalAlignment(std::int16_t s2) {
   switch (s2) {
@@ -63,11 +62,16 @@ void LabelWidget::paintEvent(QPaintEvent* /*event*/) {
       textArea, static_cast<int>(HorizontalAlignment(look_.alignment) | Qt::AlignVCenter), text());
 
   if (look_.focusMarked) {
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = area.adjusted(1, 1, -1, -1);
-    option.backgroundColor = ResolveColor(look_.back, pal);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    // Styles draw their own focus rectangle as a faint dotted line, or only while a window
+    // manager says the window is active, or not at all: an outline in the highlight colour
+    // shows on every platform, whatever the cell's colour and the language of its text.
+    QPen outline(pal.color(QPalette::Highlight), kFocusMarkWidth);
+    outline.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(outline);
+    painter.setBrush(Qt::NoBrush);
+    // The pen straddles the path: a rectangle one pixel in from the edge of the area (inside
+    // the border) puts the two pixels of the outline exactly on the area's outermost two.
+    painter.drawRect(QRectF(area).adjusted(1.0, 1.0, -1.0, -1.0));
   }
 }
 

@@ -21,8 +21,11 @@ constexpr std::int16_t kTrue = -1;
 constexpr std::int16_t kFalse = 0;
 constexpr double kDesignWidthTwips = 5535.0;
 constexpr double kDesignHeightTwips = 5220.0;
-// Below this the arrangement leaves no room for the grid under the lists.
-constexpr double kSmallestUsefulTwips = 1800.0;
+// The fonts scale with the surface: at half the design size every list, weekday and day cell
+// still shows its whole text in both languages and both arrangements; below it the lists lose
+// their digits and the Nepali weekdays their last letters.
+constexpr double kSmallestUsefulWidthTwips = kDesignWidthTwips / 2.0;
+constexpr double kSmallestUsefulHeightTwips = kDesignHeightTwips / 2.0;
 
 std::int16_t Boolean(bool value) { return value ? kTrue : kFalse; }
 
@@ -324,7 +327,7 @@ QSize SauramitiWidget::sizeHint() const {
 QSize SauramitiWidget::minimumSizeHint() const {
   return host_.Toolkit()
       .Scale()
-      .ToPixelRect(0.0, 0.0, kSmallestUsefulTwips, kSmallestUsefulTwips)
+      .ToPixelRect(0.0, 0.0, kSmallestUsefulWidthTwips, kSmallestUsefulHeightTwips)
       .size();
 }
 

@@ -30,7 +30,8 @@
 // Size. The control's size is the widget's size in twips (1440 per inch at the screen's logical
 // resolution). A new instance sets itself to 3000 by 3000 twips; a layout or the user may give
 // the widget any other size, and every change runs the control's Resize, which lays the picker
-// out again. The size hint is the control's design size, 5535 by 5220 twips.
+// out again. The size hint is the control's design size, 5535 by 5220 twips; the minimum size
+// hint is half of it, the smallest size at which every text of the picker is whole.
 //
 // Nepali. In Nepali mode (English false) the control writes legacy-font ASCII; the widget shows
 // it as Unicode Devanagari with a Devanagari font, while every property and child returns the

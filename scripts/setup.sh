@@ -7,7 +7,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev libncurses-dev
   qt6-base-dev fonts-noto-core
-  tmux emscripten nodejs chromium ccache python3
+  tmux emscripten nodejs chromium ccache python3 man-db
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -10,7 +11,10 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <qt/demo/about_text.hpp>
+#include <qt/demo/aspect_frame.hpp>
 #include <qt/demo/demo_window.hpp>
+#include <qt/demo/document_name.hpp>
 #include <qt/demo/live_values.hpp>
 #include <qt/demo/property_browser.hpp>
 #include <sauramiti/document/document_error.hpp>
@@ -29,8 +33,8 @@ QWidget* MakeForm(SauramitiWidget*& picker) {
   form->setAutoFillBackground(true);
   auto* layout = new QVBoxLayout(form);
   layout->setContentsMargins(16, 16, 16, 16);
-  picker = new SauramitiWidget(form);
-  layout->addWidget(picker);
+  picker = new SauramitiWidget;
+  layout->addWidget(new AspectFrame(picker, form));
   return form;
 }
 
@@ -38,6 +42,8 @@ QWidget* MakeForm(SauramitiWidget*& picker) {
 
 DemoWindow::DemoWindow(QWidget* parent) : QMainWindow(parent) {
   auto* splitter = new QSplitter(this);
+  // Neither side may be squeezed below its minimum: the picker would be clipped.
+  splitter->setChildrenCollapsible(false);
   splitter->addWidget(MakeForm(picker_));
 
   auto* side = new QWidget;
@@ -113,6 +119,37 @@ void DemoWindow::BuildMenus() {
   tools->addSeparator();
   tools->addAction(designAction_);
   tools->addAction(runAction_);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->addAction(QStringLiteral("&About Sauramiti"), this, [this] { ShowAbout(); });
+  help->addAction(QStringLiteral("About &Qt"), qApp, &QApplication::aboutQt);
+}
+
+void DemoWindow::ShowAbout() {
+  QMessageBox::about(this, QStringLiteral("About Sauramiti"), AboutText());
+}
+
+void DemoWindow::closeEvent(QCloseEvent* event) {
+  if (MayDiscardChanges()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void DemoWindow::MarkUnchanged() {
+  modified_ = false;
+  UpdateTitle();
+}
+
+QString DemoWindow::AskDocumentName() {
+  QFileDialog dialog(this, QStringLiteral("Save"), documentPath_, kDocumentFilter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // The dialog adds the suffix itself (and asks before overwriting that name); a native dialog
+  // that ignores the default suffix still gets it added afterwards.
+  dialog.setDefaultSuffix(QString::fromLatin1(kDocumentSuffix));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return WithDocumentSuffix(dialog.selectedFiles().constFirst());
 }
 
 void DemoWindow::SetRunMode(bool run) {
@@ -175,8 +212,7 @@ void DemoWindow::OpenDocument() {
 bool DemoWindow::SaveDocument(bool askForName) {
   QString path = documentPath_;
   if (askForName || path.isEmpty()) {
-    path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Save"), documentPath_, kDocumentFilter);
+    path = AskDocumentName();
     if (path.isEmpty()) return false;
   }
   try {

@@ -2,7 +2,10 @@
 // application shows it, with a property browser, the live date values and an event log.
 //
 // File New makes a fresh picker (its defaults, today's date), Open loads a saved document and
-// Save writes one (JSON property bags). The Design / Run switch sets the ambient UserMode: in
+// Save writes one (JSON property bags; a name typed without a suffix gets ".json"). Leaving
+// unsaved changes behind (New, Open, File Quit / Ctrl+Q, closing the window) first asks whether
+// to save them, discard them or cancel. Help > About gives the version, the licence and where
+// the documents are. The Design / Run switch sets the ambient UserMode: in
 // design mode the picker takes no input and refuses its run-time settings. Every Click,
 // PropertyChanged and run-time error is logged; an error is also shown with its number.
 #pragma once
@@ -12,6 +15,7 @@
 #include <qt/sauramiti_widget.hpp>
 
 class QAction;
+class QCloseEvent;
 class QPlainTextEdit;
 
 namespace sauramiti::qt::demo {
@@ -27,12 +31,20 @@ class DemoWindow final : public QMainWindow {
   // Logs a run-time error and, unless messages are off, shows it in a message box.
   void ShowError(const RuntimeError& error);
   void SetMessagesShown(bool shown) { messagesShown_ = shown; }
+  // Takes the picker's settings as they are now as the document's starting point (no unsaved
+  // mark): what the command line asked for at start is not a change to save.
+  void MarkUnchanged();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildMenus();
   void NewDocument();
   void OpenDocument();
   bool SaveDocument(bool askForName);
+  QString AskDocumentName();
+  void ShowAbout();
   bool MayDiscardChanges();
   void SetRunMode(bool run);
   void Log(const QString& line);

@@ -1,5 +1,6 @@
 // sauramiti-qt: the Sauramiti picker on a demo form, or a screenshot of it (start_options.hpp).
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <qt/demo/demo_window.hpp>
 #include <qt/demo/start_options.hpp>
@@ -8,15 +9,38 @@ using sauramiti::qt::demo::ApplyStartOptions;
 using sauramiti::qt::demo::DemoWindow;
 using sauramiti::qt::demo::RenderToPng;
 
+namespace {
+
+void NameTheApplication() {
+  QCoreApplication::setApplicationName(QStringLiteral("sauramiti-qt"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(SAURAMITI_VERSION));
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (sauramiti::qt::demo::WantsHelpOrVersion(argc, argv)) {
+    // Help and version need no display: a core application prints them and exits. Parsing
+    // returns only when the word was an option's value (`--screenshot -v`): start as usual.
+    const QCoreApplication app(argc, argv);
+    NameTheApplication();
+    const auto parsed = sauramiti::qt::demo::ParseStartOptions(QCoreApplication::arguments());
+    if (!parsed.options) {
+      std::fprintf(stderr, "sauramiti-qt: %s\n", qPrintable(parsed.error));
+      return 2;
+    }
+  }
+  const bool screenshot = sauramiti::qt::demo::WantsScreenshot(argc, argv);
   // A screenshot needs no display: render offscreen unless a platform was chosen.
-  if (sauramiti::qt::demo::WantsScreenshot(argc, argv) &&
-      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+  if (screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
+  if (const QString missing = sauramiti::qt::demo::MissingDisplay(); !missing.isEmpty()) {
+    std::fprintf(stderr, "sauramiti-qt: %s\n", qPrintable(missing));
+    return 1;
+  }
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("sauramiti-qt"));
-  QApplication::setApplicationVersion(QStringLiteral(SAURAMITI_VERSION));
+  NameTheApplication();
 
   const auto parsed = sauramiti::qt::demo::ParseStartOptions(QApplication::arguments());
   if (!parsed.options) {
@@ -45,11 +69,7 @@ int main(int argc, char** argv) {
   }
 
   DemoWindow window;
-  // In the demo window the form lays the picker out; a size is the window's size there.
-  sauramiti::qt::demo::StartOptions pickerOptions = options;
-  pickerOptions.size.reset();
-  if (options.size) window.resize(*options.size);
-  const QString refused = ApplyStartOptions(pickerOptions, window.Picker());
+  const QString refused = sauramiti::qt::demo::StartDemoWindow(options, window);
   if (!refused.isEmpty()) {
     std::fprintf(stderr, "sauramiti-qt: %s\n", qPrintable(refused));
     return 2;
@@ -58,8 +78,10 @@ int main(int argc, char** argv) {
     window.SetMessagesShown(false);
     window.show();
     QApplication::processEvents();
+    if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
     return RenderToPng(window, options.screenshotFile) ? 0 : 1;
   }
+  window.setWindowIcon(QIcon::fromTheme(QStringLiteral("sauramiti-qt")));
   window.show();
   return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QPixmap>
 #include <cstring>
+#include <qt/demo/demo_window.hpp>
 #include <qt/demo/start_options.hpp>
 #include <sauramiti/convert/date_string_forms.hpp>
 
@@ -60,6 +61,37 @@ bool WantsScreenshot(int argc, char** argv) {
     if (std::strncmp(argv[i], "--screenshot", std::strlen("--screenshot")) == 0) return true;
   }
   return false;
+}
+
+bool WantsHelpOrVersion(int argc, char** argv) {
+  // The spellings QCommandLineParser gives its help and version options.
+  for (int i = 1; i < argc; ++i) {
+    for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
+      if (std::strcmp(argv[i], option) == 0) return true;
+    }
+  }
+  return false;
+}
+
+QString MissingDisplay() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    return QStringLiteral(
+        "no display to show a window on (DISPLAY and WAYLAND_DISPLAY are not set); "
+        "--screenshot FILE renders without one, and QT_QPA_PLATFORM chooses another platform");
+  }
+#endif
+  return {};
+}
+
+QString StartDemoWindow(const StartOptions& options, DemoWindow& window) {
+  StartOptions pickerOptions = options;
+  pickerOptions.size.reset();
+  if (options.size) window.resize(*options.size);
+  const QString refused = ApplyStartOptions(pickerOptions, window.Picker());
+  window.MarkUnchanged();
+  return refused;
 }
 
 QString ApplyStartOptions(const StartOptions& options, SauramitiWidget& picker) {

@@ -9,6 +9,7 @@
 // ("2059/01/15", any one of "/", "-",
 // "." between the parts) instead of today's. --screenshot renders the picker offscreen into a PNG
 // file and exits, without showing a window; with --window it renders the whole demo window.
+// --help and --version print their text and exit without needing a display.
 #pragma once
 
 #include <QSize>
@@ -41,9 +42,23 @@ ParsedOptions ParseStartOptions(const QStringList& arguments);
 // offscreen platform).
 bool WantsScreenshot(int argc, char** argv);
 
+// Whether the command line asks only for the help or the version text (looked at before Qt
+// starts: those are printed without a display).
+bool WantsHelpOrVersion(int argc, char** argv);
+
+// Why no window can be shown, or "" when one can: on X11 and Wayland desktops a window needs
+// DISPLAY or WAYLAND_DISPLAY, unless QT_QPA_PLATFORM names a platform that needs neither.
+QString MissingDisplay();
+
 // Applies the language, arrangement, size and date to a picker. A date the BS calendar does
 // not have is refused with a message; "" on success.
 QString ApplyStartOptions(const StartOptions& options, SauramitiWidget& picker);
+
+class DemoWindow;
+// Starts the demo window with the options: --size is the window's size and the rest applies to
+// its picker, and the document starts unchanged (the options are not edits to save). A refused
+// date gives its message; "" on success.
+QString StartDemoWindow(const StartOptions& options, DemoWindow& window);
 
 // Renders `widget` into a PNG file; false when the file cannot be written.
 bool RenderToPng(QWidget& widget, const QString& file);
