@@ -18,6 +18,7 @@
 #include <sauramiti/platform/headless/child_report.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
 #include <sauramiti/platform/headless/value_format.hpp>
+#include <sauramiti/platform/user_actions.hpp>
 #include <sauramiti/view/child_controls.hpp>
 #include <span>
 #include <string>
@@ -185,14 +186,17 @@ class ScriptSession {
     return *control_;
   }
 
-  headless::HeadlessComboBox& List(const ScriptWord& which, std::string_view command) {
-    const view::ChildControls& children = Instance(command).Children();
-    platform::ComboBox* list = nullptr;
-    if (!which.quoted && which.text == "year") list = children.cboYear.get();
-    if (!which.quoted && which.text == "month") list = children.CBoMonth.get();
-    if (list == nullptr)
-      throw ScriptLineError("the list is \"year\" or \"month\", not " + which.text);
-    return dynamic_cast<headless::HeadlessComboBox&>(*list);
+  // The list a script names ("year" or "month"), by its child's name.
+  std::string_view ListName(const ScriptWord& which, std::string_view command) {
+    Instance(command);
+    if (!which.quoted && which.text == "year") return platform::kYearListName;
+    if (!which.quoted && which.text == "month") return platform::kMonthListName;
+    throw ScriptLineError("the list is \"year\" or \"month\", not " + which.text);
+  }
+
+  // A person's action, delivered through the host as a toolkit would deliver it.
+  void Deliver(platform::UserActionKind kind, std::string_view child, std::int32_t argument) {
+    host_.Perform({kind, std::string(child), argument});
   }
 
   const PropertyAccess& Property(const ScriptWord& name) {
@@ -347,25 +351,25 @@ class ScriptSession {
     if (cell < 0 || cell >= static_cast<std::int64_t>(children.lblDay.size())) {
       Raise(kSubscriptOutOfRange);
     }
-    dynamic_cast<headless::HeadlessLabel&>(*children.lblDay[static_cast<std::size_t>(cell)])
-        .Click();
+    Deliver(platform::UserActionKind::ClickLabel, platform::DayCellName(static_cast<int>(cell)), 0);
   }
 
   void Choose(Words args) {
     ExpectCount(args, 2, "choose year|month INDEX");
     const std::int64_t index = WholeNumber(args[1], "an entry index");
-    List(args[0], "choose").Choose(ClampTo32(index));
+    Deliver(platform::UserActionKind::ChooseEntry, ListName(args[0], "choose"), ClampTo32(index));
   }
 
   void DropDown(Words args) {
     ExpectCount(args, 1, "dropdown year|month");
-    List(args[0], "dropdown").DropDown();
+    Deliver(platform::UserActionKind::OpenList, ListName(args[0], "dropdown"), 0);
   }
 
   void Type(Words args) {
     ExpectCount(args, 2, "type year|month CHARACTER");
     const std::int16_t code = KeyCode(args[1]);
-    List(args[0], "type").Type(code);
+    Deliver(platform::UserActionKind::TypeCharacter, ListName(args[0], "type"),
+            static_cast<std::uint16_t>(code));
   }
 
   void Events(Words args) {

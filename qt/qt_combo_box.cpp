@@ -72,27 +72,8 @@ class QtComboBox::KeyFilter final : public QObject {
     // Backspace is a character key (code 8) even where the platform gives it no text.
     const QString typed = key.key() == Qt::Key_Backspace ? QStringLiteral("\b") : key.text();
     if (typed.isEmpty()) return false;  // navigation keys: arrows, Home, End, F4, ...
-    for (const QChar unit : typed) {
-      const std::int16_t kept = owner_.Type(static_cast<std::int16_t>(unit.unicode()));
-      if (kept != 0) TypeIntoField(kept);
-    }
+    for (const QChar unit : typed) owner_.TypeIntoField(static_cast<std::int16_t>(unit.unicode()));
     return true;
-  }
-
-  void TypeIntoField(std::int16_t code) {
-    const ComboWidget* combo = owner_.Combo();
-    QLineEdit* field = combo != nullptr ? combo->lineEdit() : nullptr;
-    if (field == nullptr) return;
-    if (code == kBackspace) {
-      field->backspace();
-    } else if (code >= kFirstPrintable && code != kDelete) {
-      field->insert(QString(QChar(static_cast<char16_t>(code))));
-    } else if (code < 0) {
-      field->insert(QString(QChar(static_cast<char16_t>(static_cast<std::uint16_t>(code)))));
-    } else {
-      return;  // other control characters type nothing
-    }
-    owner_.TextEditedByUser(field->text());
   }
 
   QtComboBox& owner_;
@@ -204,6 +185,28 @@ std::int16_t QtComboBox::Type(std::int16_t code) {
   std::int16_t kept = code;
   if (onKeyPress_ && !toolkit_.RunUserAction([&] { onKeyPress_(kept); })) return 0;
   return kept;
+}
+
+std::int16_t QtComboBox::TypeIntoField(std::int16_t code) {
+  const std::int16_t kept = Type(code);
+  if (kept != 0) InsertTyped(kept);
+  return kept;
+}
+
+void QtComboBox::InsertTyped(std::int16_t code) {
+  const ComboWidget* combo = Combo();
+  QLineEdit* field = combo != nullptr ? combo->lineEdit() : nullptr;
+  if (field == nullptr) return;
+  if (code == kBackspace) {
+    field->backspace();
+  } else if (code >= kFirstPrintable && code != kDelete) {
+    field->insert(QString(QChar(static_cast<char16_t>(code))));
+  } else if (code < 0) {
+    field->insert(QString(QChar(static_cast<char16_t>(static_cast<std::uint16_t>(code)))));
+  } else {
+    return;  // other control characters type nothing
+  }
+  TextEditedByUser(field->text());
 }
 
 QString QtComboBox::ShownText() const { return shownText_; }

@@ -72,6 +72,9 @@ class QtComboBox final : public QtFontedControl<platform::ComboBox> {
   void DropDown();
   // KeyPress runs with `code`; returns the code it left (0: the key is dropped).
   std::int16_t Type(std::int16_t code);
+  // A character typed into the field: KeyPress runs, then the code it left is typed into the
+  // field as the keyboard does; returns that code.
+  std::int16_t TypeIntoField(std::int16_t code);
 
   // What the widget shows.
   QString ShownText() const;
@@ -91,6 +94,7 @@ class QtComboBox final : public QtFontedControl<platform::ComboBox> {
   void ShowState();
   void UserChose(int index);
   void NoteLanguage(bool devanagari);
+  void InsertTyped(std::int16_t code);
 
   platform::ComboList list_;
   QString shownText_;

@@ -21,6 +21,11 @@
 // Resize ran, the host reports the size once more and the arrangement settles at once.
 //
 // PropertyChanged and Click go to the functions the widget installs.
+//
+// User actions (Perform) play a click, a choice, a typed character or an opening on the child of
+// that name exactly as the Qt widgets deliver them (QtLabel::Click, QtComboBox::Choose, ...): a
+// disabled child refuses, an entry outside the list is refused, and a run-time error of the
+// control's handler goes to the toolkit's error sink.
 #pragma once
 
 #include <QDate>
@@ -29,10 +34,11 @@
 #include <functional>
 #include <qt/qt_toolkit.hpp>
 #include <sauramiti/platform/host.hpp>
+#include <sauramiti/platform/user_actions.hpp>
 
 namespace sauramiti::qt {
 
-class QtHost final : public platform::Host {
+class QtHost final : public platform::Host, public platform::UserActions {
  public:
   explicit QtHost(QWidget& surface);
 
@@ -65,6 +71,8 @@ class QtHost final : public platform::Host {
   std::unique_ptr<platform::ComboBox> CreateComboBox(platform::Frame& parent,
                                                      std::string_view name) override;
   void OnResize(std::function<void()> handler) override { onResize_ = std::move(handler); }
+
+  platform::UserActionOutcome Perform(const platform::UserAction& action) override;
 
   // Qt resized the widget to `pixels` (call from resizeEvent).
   void SurfaceResized(QSize pixels);

@@ -71,11 +71,14 @@ SauramitiWidget::SauramitiWidget(QWidget* parent) : QWidget(parent), host_(*this
 
 SauramitiWidget::~SauramitiWidget() {
   if (control_) control_->Terminate();
+  navigator_.reset();
   control_.reset();
 }
 
 void SauramitiWidget::CreateControl(const std::function<void(Sauramiti&)>& bringToLife) {
   control_ = std::make_unique<Sauramiti>(host_);
+  navigator_ = std::make_unique<navigation::Navigator>(*control_, host_, host_,
+                                                       navigation::FocusModel::Cells);
   for (std::size_t j = 0; j < dayCells_.size(); ++j) {
     dayCells_[j] = host_.Toolkit().FindLabel(DayCellName(j));
     if (dayCells_[j] != nullptr && dayCells_[j]->Widget() != nullptr) {
@@ -94,6 +97,7 @@ void SauramitiWidget::ReplaceControl(const std::function<void(Sauramiti&)>& brin
     throw std::logic_error("the document cannot be replaced while the control handles a call");
   }
   control_->Terminate();
+  navigator_.reset();
   control_.reset();
   dayCells_.fill(nullptr);
   focusedCell_ = -1;
@@ -340,13 +344,6 @@ QtLabel* SauramitiWidget::DayCell(int cell) const {
   return cell >= 0 && cell < kDayCells ? dayCells_[static_cast<std::size_t>(cell)] : nullptr;
 }
 
-std::function<bool(int)> SauramitiWidget::CellEnabled() const {
-  return [this](int cell) {
-    const QtLabel* label = DayCell(cell);
-    return label != nullptr && label->Enabled();
-  };
-}
-
 int SauramitiWidget::DayCellIndex(const QtLabel& cell) const {
   for (std::size_t j = 0; j < dayCells_.size(); ++j) {
     if (dayCells_[j] == &cell) return static_cast<int>(j);
@@ -375,21 +372,16 @@ void SauramitiWidget::NameDayCell(QtLabel& cell) {
 void SauramitiWidget::MoveFocusMark(int cell) {
   if (QtLabel* old = DayCell(focusedCell_)) old->SetFocusMarked(false);
   focusedCell_ = cell >= 0 && cell < kDayCells ? cell : -1;
+  if (navigator_) navigator_->FocusOnCell(focusedCell_);
   QtLabel* marked = DayCell(focusedCell_);
   if (marked != nullptr && hasFocus()) marked->SetFocusMarked(true);
 }
 
 void SauramitiWidget::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
-  int preferred = focusedCell_;
-  if (!CellEnabled()(preferred)) {
-    // The cell that carries the highlight is the one flattened (S3 = 0).
-    for (int j = 0; j < kDayCells; ++j) {
-      const QtLabel* cell = DayCell(j);
-      if (cell != nullptr && cell->S3() == 0) preferred = j;
-    }
-  }
-  MoveFocusMark(SettleFocus(preferred, CellEnabled()));
+  if (!navigator_) return;
+  navigator_->SettleOnCell();
+  MoveFocusMark(navigator_->FocusCell());
 }
 
 void SauramitiWidget::focusOutEvent(QFocusEvent* event) {
@@ -397,61 +389,51 @@ void SauramitiWidget::focusOutEvent(QFocusEvent* event) {
   if (QtLabel* marked = DayCell(focusedCell_)) marked->SetFocusMarked(false);
 }
 
+namespace {
+
+// The widget's keys in the navigation layer's terms; Key::None for a key the widget leaves to Qt.
+// Tab stays with Qt's focus chain and letters with the lists and the form.
+navigation::Key NavigationKey(int qtKey) {
+  using navigation::Key;
+  switch (qtKey) {
+    case Qt::Key_Left:
+      return Key::Left;
+    case Qt::Key_Right:
+      return Key::Right;
+    case Qt::Key_Up:
+      return Key::Up;
+    case Qt::Key_Down:
+      return Key::Down;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return Key::Enter;
+    case Qt::Key_Space:
+      return Key::Space;
+    case Qt::Key_PageUp:
+      return Key::PageUp;
+    case Qt::Key_PageDown:
+      return Key::PageDown;
+    case Qt::Key_Home:
+      return Key::Home;
+    case Qt::Key_End:
+      return Key::End;
+    default:
+      return Key::None;
+  }
+}
+
+}  // namespace
+
 void SauramitiWidget::keyPressEvent(QKeyEvent* event) {
-  if (!userMode() || !control_) {
+  const navigation::Key key = NavigationKey(event->key());
+  if (!userMode() || !control_ || !navigator_ || key == navigation::Key::None) {
     QWidget::keyPressEvent(event);
     return;
   }
-  const bool verticalGrid = control_->Vertical() != 0;
-  const auto step = [&](GridStep direction) {
-    MoveFocusMark(StepFocus(focusedCell_, direction, verticalGrid, CellEnabled()));
-  };
-  switch (event->key()) {
-    case Qt::Key_Left:
-      step(GridStep::Left);
-      break;
-    case Qt::Key_Right:
-      step(GridStep::Right);
-      break;
-    case Qt::Key_Up:
-      step(GridStep::Up);
-      break;
-    case Qt::Key_Down:
-      step(GridStep::Down);
-      break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-      if (QtLabel* marked = DayCell(focusedCell_)) marked->Click();
-      break;
-    case Qt::Key_PageUp:
-      TurnMonth(-1);
-      break;
-    case Qt::Key_PageDown:
-      TurnMonth(+1);
-      break;
-    default:
-      QWidget::keyPressEvent(event);
-      return;
-  }
+  // The mark goes where the navigation put it, also when the control's own handler failed.
+  Attempt([&] { navigator_->Press(key); });
+  MoveFocusMark(navigator_->FocusCell());
   event->accept();
-}
-
-void SauramitiWidget::TurnMonth(int direction) {
-  QtComboBox* months = comboBox(QStringLiteral("CBoMonth"));
-  QtComboBox* years = comboBox(QStringLiteral("cboYear"));
-  if (months == nullptr || years == nullptr || months->ListIndex() < 0) return;
-  const std::int32_t next = months->ListIndex() + direction;
-  if (next >= 0 && next < months->ListCount()) {
-    months->Choose(next);
-  } else {
-    // Past the last month (or before the first) the year turns as well, when the list has it.
-    const std::int32_t nextYear = years->ListIndex() + direction;
-    if (years->ListIndex() < 0 || nextYear < 0 || nextYear >= years->ListCount()) return;
-    years->Choose(nextYear);
-    months->Choose(direction > 0 ? 0 : months->ListCount() - 1);
-  }
-  MoveFocusMark(SettleFocus(focusedCell_, CellEnabled()));
 }
 
 }  // namespace sauramiti::qt

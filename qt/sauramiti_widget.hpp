@@ -37,11 +37,13 @@
 // it as Unicode Devanagari with a Devanagari font, while every property and child returns the
 // ASCII as written (display_text.hpp).
 //
-// Keyboard. With the focus on the widget, the arrow keys move a focus mark over the enabled day
-// cells (grid_navigation.hpp), Enter or Space clicks the marked cell exactly as the mouse does,
-// and Page Up / Page Down choose the previous / next entry of the month list, as if the user had
-// chosen it there; past Chaitra or before Vaishaka they first choose the next or previous year
-// of the year list (nothing happens at the list's ends). Each day cell's accessible name reads
+// Keyboard. The keys are the navigation layer's (sauramiti/navigation/navigator.hpp, with the
+// focus mark on cells). With the focus on the widget, the arrow keys move a focus mark over the
+// enabled day cells (grid_navigation.hpp), Home and End put it on the month's first and last day,
+// Enter or Space clicks the marked cell exactly as the mouse does, and Page Up / Page Down choose
+// the previous / next entry of the month list, as if the user had chosen it there; past Chaitra
+// or before Vaishaka they first choose the next or previous year of the year list (nothing
+// happens at the list's ends). Each day cell's accessible name reads
 // the date it stands for: "Sunday 1 Vaishaka 2059", in Devanagari in Nepali mode.
 #pragma once
 
@@ -56,6 +58,7 @@
 #include <qt/grid_navigation.hpp>
 #include <qt/qt_host.hpp>
 #include <sauramiti/control/sauramiti.hpp>
+#include <sauramiti/navigation/navigator.hpp>
 
 namespace sauramiti::qt {
 
@@ -205,14 +208,13 @@ class SauramitiWidget : public QWidget {
   void ReportError(const RuntimeError& error) const;
 
   QtLabel* DayCell(int cell) const;
-  std::function<bool(int)> CellEnabled() const;
   void NameDayCell(QtLabel& cell);
   int DayCellIndex(const QtLabel& cell) const;
   void MoveFocusMark(int cell);
-  void TurnMonth(int direction);
 
   QtHost host_;
   std::unique_ptr<Sauramiti> control_;
+  std::unique_ptr<navigation::Navigator> navigator_;  // over control_, made with it
   std::array<QtLabel*, kDayCells> dayCells_{};
   int focusedCell_ = -1;
   mutable int callDepth_ = 0;

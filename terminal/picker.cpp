@@ -1,7 +1,5 @@
 #include <algorithm>
-#include <sauramiti/base/parse_number.hpp>
 #include <sauramiti/base/runtime_error.hpp>
-#include <sauramiti/view/child_controls.hpp>
 #include <string>
 #include <terminal/picker.hpp>
 #include <vector>
@@ -10,61 +8,12 @@ namespace sauramiti::terminal {
 
 namespace {
 
-constexpr int kEscape = 27;
-constexpr int kTab = 9;
-
-headless::HeadlessComboBox& AsHeadless(platform::ComboBox& list) {
-  return dynamic_cast<headless::HeadlessComboBox&>(list);
-}
-
-// The day number a cell shows, 0 for a disabled cell or a caption that is no whole number.
-int DayShown(const platform::Label& cell) {
-  if (!cell.Enabled()) return 0;
-  const auto number = ParseWholeNumber(cell.Caption());
-  if (!number || *number < 1 || *number > 99 || *number != static_cast<int>(*number)) return 0;
-  return static_cast<int>(*number);
-}
-
-// The cell of the control's selected look, -1 when none has it.
-int HighlightedCell(const view::ChildControls& children) {
-  for (std::size_t j = 0; j < children.lblDay.size(); ++j) {
-    if (children.lblDay[j]->S3() == 0) return static_cast<int>(j);
-  }
-  return -1;
+std::string ErrorStatus(const RuntimeError& error) {
+  return "the control raised error " + std::to_string(error.Number()) + " (" +
+         std::string(ErrorDescription(error.Number())) + ")";
 }
 
 }  // namespace
-
-PickerKey PickerKeyForCharacter(int character) {
-  switch (character) {
-    case 'h':
-      return PickerKey::Left;
-    case 'l':
-      return PickerKey::Right;
-    case 'k':
-      return PickerKey::Up;
-    case 'j':
-      return PickerKey::Down;
-    case 'y':
-    case '+':
-      return PickerKey::NextYear;
-    case 'Y':
-    case '-':
-      return PickerKey::PreviousYear;
-    case 't':
-      return PickerKey::Today;
-    case '\n':
-    case '\r':
-      return PickerKey::Enter;
-    case 'q':
-    case kEscape:
-      return PickerKey::Cancel;
-    case kTab:
-      return PickerKey::Tab;
-    default:
-      return PickerKey::None;
-  }
-}
 
 Picker::Picker(const PickerSetup& setup, platform::LocalDate today) : control_(host_) {
   host_.SetToday(today);
@@ -77,15 +26,7 @@ Picker::Picker(const PickerSetup& setup, platform::LocalDate today) : control_(h
   SetYearRange(setup);
   host_.TakeEvents();  // the set-up's own notifications are not the user's doing
   script_ = setup.nepali ? Script::Devanagari : Script::AsStored;
-
-  const view::ChildControls& children = control_.Children();
-  const int highlighted = HighlightedCell(children);
-  focusDay_ =
-      highlighted < 0 ? 1 : DayShown(*children.lblDay[static_cast<std::size_t>(highlighted)]);
-  if (focusDay_ == 0) focusDay_ = 1;
-  startYearText_ = children.cboYear->Text();
-  startMonthIndex_ = children.CBoMonth->ListIndex();
-  startDay_ = focusDay_;
+  navigator_.emplace(control_, host_, host_, navigation::FocusModel::Days);
 }
 
 Picker::~Picker() { control_.Terminate(); }
@@ -116,201 +57,42 @@ ViewPicture Picker::Picture(Script script) const {
 
 PickerOutcome Picker::ClickCell(int cell) {
   status_.clear();
-  const auto& cells = control_.Children().lblDay;
-  if (cell < 0 || static_cast<std::size_t>(cell) >= cells.size()) return PickerOutcome::Running;
-  const int day = DayShown(*cells[static_cast<std::size_t>(cell)]);
-  if (day == 0) return PickerOutcome::Running;
-  focusDay_ = day;
-  focus_ = PickerFocus::Days;
   try {
-    return PickFocusedDay();
+    return Finish(navigator_->ClickCell(cell));
   } catch (const RuntimeError& error) {
-    status_ = "the control raised error " + std::to_string(error.Number()) + " (" +
-              std::string(ErrorDescription(error.Number())) + ")";
+    status_ = ErrorStatus(error);
   }
   return PickerOutcome::Running;
 }
-
-void Picker::ChooseInList(int step) {
-  const bool turned = focus_ == PickerFocus::YearList ? TurnYear(step) : TurnMonth(step);
-  if (turned) KeepDayInMonth();
-}
-
-int Picker::FocusCell() const {
-  const view::ChildControls& children = control_.Children();
-  for (std::size_t j = 0; j < children.lblDay.size(); ++j) {
-    if (DayShown(*children.lblDay[j]) == focusDay_) return static_cast<int>(j);
-  }
-  return -1;
-}
-
-int Picker::LastDay() const {
-  int last = 0;
-  for (const auto& cell : control_.Children().lblDay) last = std::max(last, DayShown(*cell));
-  return last;
-}
-
-void Picker::KeepDayInMonth() { focusDay_ = std::clamp(focusDay_, 1, std::max(1, LastDay())); }
 
 PickerOutcome Picker::Press(PickerKey key) {
   status_.clear();
-  const bool vertical = Picture().arrangement == Arrangement::Vertical;
-  const int alongWeek = 1;
-  const int acrossWeeks = 7;
   try {
-    if (focus_ != PickerFocus::Days) {
-      switch (key) {
-        case PickerKey::Left:
-        case PickerKey::Up:
-          ChooseInList(-1);
-          return PickerOutcome::Running;
-        case PickerKey::Right:
-        case PickerKey::Down:
-          ChooseInList(1);
-          return PickerOutcome::Running;
-        default:
-          break;
-      }
-    }
-    switch (key) {
-      case PickerKey::Left:
-        MoveBy(vertical ? -acrossWeeks : -alongWeek);
-        break;
-      case PickerKey::Right:
-        MoveBy(vertical ? acrossWeeks : alongWeek);
-        break;
-      case PickerKey::Up:
-        MoveBy(vertical ? -alongWeek : -acrossWeeks);
-        break;
-      case PickerKey::Down:
-        MoveBy(vertical ? alongWeek : acrossWeeks);
-        break;
-      case PickerKey::PageUp:
-        if (TurnMonth(-1)) KeepDayInMonth();
-        break;
-      case PickerKey::PageDown:
-        if (TurnMonth(1)) KeepDayInMonth();
-        break;
-      case PickerKey::NextYear:
-        if (TurnYear(1)) KeepDayInMonth();
-        break;
-      case PickerKey::PreviousYear:
-        if (TurnYear(-1)) KeepDayInMonth();
-        break;
-      case PickerKey::Home:
-        focusDay_ = 1;
-        break;
-      case PickerKey::End:
-        focusDay_ = std::max(1, LastDay());
-        break;
-      case PickerKey::Today:
-        GoToStart();
-        break;
-      case PickerKey::Enter:
-        return PickFocusedDay();
-      case PickerKey::Cancel:
-        return PickerOutcome::Cancelled;
-      case PickerKey::Tab:
-        focus_ = focus_ == PickerFocus::Days       ? PickerFocus::YearList
-                 : focus_ == PickerFocus::YearList ? PickerFocus::MonthList
-                                                   : PickerFocus::Days;
-        break;
-      case PickerKey::BackTab:
-        focus_ = focus_ == PickerFocus::Days        ? PickerFocus::MonthList
-                 : focus_ == PickerFocus::MonthList ? PickerFocus::YearList
-                                                    : PickerFocus::Days;
-        break;
-      case PickerKey::None:
-        break;
-    }
+    return Finish(navigator_->Press(key));
   } catch (const RuntimeError& error) {
-    status_ = "the control raised error " + std::to_string(error.Number()) + " (" +
-              std::string(ErrorDescription(error.Number())) + ")";
+    status_ = ErrorStatus(error);
   }
   return PickerOutcome::Running;
 }
 
-void Picker::MoveBy(int days) {
-  const int last = LastDay();
-  if (last == 0) {
-    status_ = "this page shows no days";
-    return;
+PickerOutcome Picker::Finish(navigation::Result result) {
+  switch (result) {
+    case navigation::Result::Done:
+      return PickerOutcome::Running;
+    case navigation::Result::Cancelled:
+      return PickerOutcome::Cancelled;
+    case navigation::Result::Refused:
+      status_ = navigation::RefusalText(navigator_->LastRefusal());
+      return PickerOutcome::Running;
+    case navigation::Result::ClickDelivered:
+      break;
   }
-  const int target = focusDay_ + days;
-  if (target >= 1 && target <= last) {
-    focusDay_ = target;
-  } else if (target > last) {
-    if (TurnMonth(1)) focusDay_ = std::min(target - last, std::max(1, LastDay()));
-  } else if (TurnMonth(-1)) {
-    focusDay_ = std::max(1, LastDay() + target);
-  }
-}
-
-bool Picker::TurnMonth(int step) {
-  headless::HeadlessComboBox& months = AsHeadless(*control_.Children().CBoMonth);
-  const std::int32_t index = months.ListIndex();
-  if (index < 0) {
-    status_ = "the month list shows no month of its own";
-    return false;
-  }
-  const std::int32_t next = index + step;
-  if (next >= 0 && next < months.ListCount()) {
-    months.Choose(next);
-    return true;
-  }
-  if (!TurnYear(step)) return false;
-  months.Choose(step > 0 ? 0 : months.ListCount() - 1);
-  return true;
-}
-
-bool Picker::TurnYear(int step) {
-  headless::HeadlessComboBox& years = AsHeadless(*control_.Children().cboYear);
-  const std::int32_t index = years.ListIndex();
-  const std::int32_t next = index + step;
-  if (index < 0) {
-    status_ = "the year list does not hold this year";
-    return false;
-  }
-  if (next < 0 || next >= years.ListCount()) {
-    status_ = step > 0 ? "the year list ends here" : "the year list starts here";
-    return false;
-  }
-  years.Choose(next);
-  return true;
-}
-
-void Picker::GoToStart() {
-  const view::ChildControls& children = control_.Children();
-  headless::HeadlessComboBox& years = AsHeadless(*children.cboYear);
-  headless::HeadlessComboBox& months = AsHeadless(*children.CBoMonth);
-  std::int32_t yearIndex = -1;
-  for (std::int32_t i = 0; i < years.ListCount(); ++i) {
-    if (years.List(i) == startYearText_) yearIndex = i;
-  }
-  if (yearIndex < 0 || startMonthIndex_ < 0) {
-    status_ = "the year list does not hold the starting year";
-    return;
-  }
-  if (years.ListIndex() != yearIndex) years.Choose(yearIndex);
-  if (months.ListIndex() != startMonthIndex_) months.Choose(startMonthIndex_);
-  focusDay_ = startDay_;
-  KeepDayInMonth();
-}
-
-PickerOutcome Picker::PickFocusedDay() {
-  const int cell = FocusCell();
-  if (cell < 0) {
-    status_ = "no day to pick here";
-    return PickerOutcome::Running;
-  }
-  auto& label = dynamic_cast<headless::HeadlessLabel&>(
-      *control_.Children().lblDay[static_cast<std::size_t>(cell)]);
-  label.Click();
+  // The control raises Click when it takes the day; its guards may keep it from doing so.
   const std::vector<std::string> events = host_.TakeEvents();
   if (std::find(events.begin(), events.end(), "Click") != events.end()) {
     return PickerOutcome::Picked;
   }
-  status_ = "the control did not take the click";
+  status_ = navigation::RefusalText(navigation::Refusal::ClickNotTaken);
   return PickerOutcome::Running;
 }
 

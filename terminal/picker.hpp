@@ -1,8 +1,10 @@
 // The interactive date picker, apart from any terminal: a control instance on the headless host
 // and what each key does to it.
 //
-// The picker never works out a month itself. It moves a cursor over the control's day cells and
-// turns pages the way a user of the control would, through the control's own lists and cells:
+// The picker never works out a month itself. Its keys are the navigation layer's
+// (sauramiti/navigation/navigator.hpp, with the focus on days): it moves a cursor over the
+// control's day cells and turns pages the way a user of the control would, through the control's
+// own lists and cells:
 //   - the cursor sits on a day number; the arrow keys move it on the screen: along a week and
 //     from week to week, whichever way the control's arrangement puts them (in the vertical
 //     arrangement Down is the next day and Right the next week; in the horizontal one Right is
@@ -30,40 +32,26 @@
 #include <cstdint>
 #include <optional>
 #include <sauramiti/control/sauramiti.hpp>
+#include <sauramiti/navigation/navigator.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
 #include <string>
 #include <terminal/view_picture.hpp>
 
 namespace sauramiti::terminal {
 
-enum class PickerKey {
-  Left,
-  Right,
-  Up,
-  Down,
-  PageUp,
-  PageDown,
-  NextYear,
-  PreviousYear,
-  Home,
-  End,
-  Today,
-  Enter,
-  Cancel,
-  Tab,
-  BackTab,
-  None,  // a key the picker does not use
-};
+// The picker's keys and focus areas are the navigation layer's, shared with every front end.
+using PickerKey = navigation::Key;
+using PickerFocus = navigation::Area;
 
 // Interrupted is the terminal's interrupt key (Ctrl-C), which a front end reports apart from
 // a cancel.
 enum class PickerOutcome { Running, Picked, Cancelled, Interrupted };
 
-enum class PickerFocus { Days, YearList, MonthList };
-
 // The picker's key for a typed character: h j k l like the arrows, y and + the next year, Y and
 // - the previous one, t today, q cancels, Enter, Escape and Tab as themselves.
-PickerKey PickerKeyForCharacter(int character);
+inline PickerKey PickerKeyForCharacter(int character) {
+  return navigation::KeyForCharacter(character);
+}
 
 struct PickerSetup {
   bool nepali = false;
@@ -91,9 +79,9 @@ class Picker {
   ViewPicture Picture() const;
   // The same with the captions written in `script`.
   ViewPicture Picture(Script script) const;
-  PickerFocus Focus() const noexcept { return focus_; }
+  PickerFocus Focus() const noexcept { return navigator_->FocusArea(); }
   // The day cell under the cursor, -1 when no cell shows the cursor's day.
-  int FocusCell() const;
+  int FocusCell() const { return navigator_->FocusCell(); }
   // Why the last key did nothing, or what went wrong; empty otherwise.
   const std::string& Status() const noexcept { return status_; }
 
@@ -101,24 +89,14 @@ class Picker {
   const Sauramiti& Control() const noexcept { return control_; }
 
  private:
-  int LastDay() const;
-  void MoveBy(int days);
-  bool TurnMonth(int step);
-  bool TurnYear(int step);
-  void GoToStart();
-  PickerOutcome PickFocusedDay();
-  void KeepDayInMonth();
   void SetYearRange(const PickerSetup& setup);
-  void ChooseInList(int step);
+  // What the navigation's result means for the picker; a refusal goes into Status().
+  PickerOutcome Finish(navigation::Result result);
 
   headless::HeadlessHost host_;
   Sauramiti control_;
   Script script_;
-  int focusDay_ = 1;
-  std::string startYearText_;
-  std::int32_t startMonthIndex_ = -1;
-  int startDay_ = 1;
-  PickerFocus focus_ = PickerFocus::Days;
+  std::optional<navigation::Navigator> navigator_;  // made once the control is set up
   std::string status_;
 };
 

@@ -1,3 +1,4 @@
+#include <sauramiti/navigation/day_cells.hpp>
 #include <sauramiti/view/legacy_font_transcoder.hpp>
 #include <terminal/view_picture.hpp>
 
@@ -19,14 +20,10 @@ LabelPicture PictureOf(const platform::Label& label, Script script) {
   return picture;
 }
 
-// The headers of a vertical arrangement go down the left side, those of a horizontal one across
-// the top; the last header lies below or beside the first accordingly.
+// The arrangement as shown: the navigation layer reads it off the weekday headers.
 Arrangement ArrangementOf(const view::ChildControls& controls, std::int16_t verticalProperty) {
-  const platform::Label& first = *controls.lblWD.front();
-  const platform::Label& last = *controls.lblWD.back();
-  if (last.Top() > first.Top()) return Arrangement::Vertical;
-  if (last.Left() > first.Left()) return Arrangement::Horizontal;
-  return verticalProperty == 0 ? Arrangement::Horizontal : Arrangement::Vertical;
+  return navigation::ShowsWeeksInColumns(controls, verticalProperty) ? Arrangement::Vertical
+                                                                     : Arrangement::Horizontal;
 }
 
 }  // namespace

@@ -17,6 +17,11 @@
 // Events. PropertyChanged and Click are recorded in the order they arrive, as the lines the
 // script prints: "PropertyChanged NAME" and "Click". TakeEvents hands them over and forgets them.
 //
+// User actions. Perform plays what a person does to a child named by its stable name: a click
+// on a label (HeadlessLabel::Click), choosing an entry of a list (HeadlessComboBox::Choose, which
+// raises error 5 for an entry outside the list), typing into a list, opening a list. A run-time
+// error of the control's handler passes to the caller.
+//
 // Child controls. The control owns the children it creates; the host lists them by the names
 // they were created with ("Frame1", "lblDay(5)", "cboYear") for FindChild and its typed forms.
 // A child leaves the list when it is destroyed.
@@ -32,13 +37,14 @@
 #include <sauramiti/platform/headless/headless_frame.hpp>
 #include <sauramiti/platform/headless/headless_label.hpp>
 #include <sauramiti/platform/host.hpp>
+#include <sauramiti/platform/user_actions.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace sauramiti::headless {
 
-class HeadlessHost final : public platform::Host {
+class HeadlessHost final : public platform::Host, public platform::UserActions {
  public:
   static constexpr float kDesignWidth = 5535.0F;
   static constexpr float kDesignHeight = 5220.0F;
@@ -81,6 +87,8 @@ class HeadlessHost final : public platform::Host {
                                                      std::string_view name) override;
 
   void OnResize(std::function<void()> handler) override { onResize_ = std::move(handler); }
+
+  platform::UserActionOutcome Perform(const platform::UserAction& action) override;
 
   // The live child made last under `name`; null when there is none (or, for the typed forms,
   // when it is of another kind).

@@ -1,0 +1,146 @@
+// The headless host's user-action call: a person's click, choice, typed key and opening of a
+// list, delivered by a child's name, run the handlers exactly as the child's own calls do.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sauramiti/base/runtime_error.hpp>
+#include <sauramiti/platform/headless/headless_host.hpp>
+#include <sauramiti/platform/user_actions.hpp>
+#include <string>
+#include <vector>
+
+namespace sauramiti::headless {
+namespace {
+
+using platform::UserAction;
+using platform::UserActionKind;
+using platform::UserActionOutcome;
+
+class UserActionsTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    frame_ = host_.CreateFrame(nullptr, "Frame1");
+    cell_ = host_.CreateLabel(*frame_, "lblDay(3)");
+    list_ = host_.CreateComboBox(*frame_, "cboYear");
+    for (const char* item : {"2058", "2059", "2060"}) list_->AddItem(item);
+    cell_->OnClick([this] { seen_.push_back("click " + cell_->Caption()); });
+    list_->OnClick([this] { seen_.push_back("chose " + list_->Text()); });
+    list_->OnDropDown([this] { seen_.emplace_back("opened"); });
+    // Like the control's lists: digits pass, every other key is discarded.
+    list_->OnKeyPress([this](std::int16_t& key) {
+      seen_.push_back("key " + std::to_string(key));
+      if (key < '0' || key > '9') key = 0;
+    });
+    cell_->Caption("4");
+  }
+
+  HeadlessHost host_;
+  std::unique_ptr<platform::Frame> frame_;
+  std::unique_ptr<platform::Label> cell_;
+  std::unique_ptr<platform::ComboBox> list_;
+  std::vector<std::string> seen_;
+};
+
+TEST_F(UserActionsTest, EachActionReachesItsHandlerOrSaysWhyNot) {
+  const struct {
+    const char* name;
+    UserAction action;
+    bool disableCell;
+    UserActionOutcome outcome;
+    std::vector<std::string> seen;
+    std::string text;  // the list's text afterwards
+  } cases[] = {
+      {"a click on a cell",
+       {UserActionKind::ClickLabel, "lblDay(3)", 0},
+       false,
+       UserActionOutcome::Delivered,
+       {"click 4"},
+       ""},
+      {"a disabled cell reports no click",
+       {UserActionKind::ClickLabel, "lblDay(3)", 0},
+       true,
+       UserActionOutcome::Refused,
+       {},
+       ""},
+      {"a choice shows its entry before Click",
+       {UserActionKind::ChooseEntry, "cboYear", 2},
+       false,
+       UserActionOutcome::Delivered,
+       {"chose 2060"},
+       "2060"},
+      {"a digit typed is kept",
+       {UserActionKind::TypeCharacter, "cboYear", '7'},
+       false,
+       UserActionOutcome::Delivered,
+       {"key 55"},
+       "7"},
+      {"a letter typed is discarded",
+       {UserActionKind::TypeCharacter, "cboYear", 'x'},
+       false,
+       UserActionOutcome::Refused,
+       {"key 120"},
+       ""},
+      {"a code unit past 0x7fff",
+       {UserActionKind::TypeCharacter, "cboYear", 0x8000},
+       false,
+       UserActionOutcome::Refused,
+       {"key -32768"},
+       ""},
+      {"opening the list",
+       {UserActionKind::OpenList, "cboYear", 0},
+       false,
+       UserActionOutcome::Delivered,
+       {"opened"},
+       ""},
+      {"no child of that name",
+       {UserActionKind::ClickLabel, "lblDay(99)", 0},
+       false,
+       UserActionOutcome::NoSuchChild,
+       {},
+       ""},
+      {"a list takes no click",
+       {UserActionKind::ClickLabel, "cboYear", 0},
+       false,
+       UserActionOutcome::WrongKind,
+       {},
+       ""},
+      {"a label has no entries",
+       {UserActionKind::ChooseEntry, "lblDay(3)", 0},
+       false,
+       UserActionOutcome::WrongKind,
+       {},
+       ""},
+      {"a frame takes nothing",
+       {UserActionKind::OpenList, "Frame1", 0},
+       false,
+       UserActionOutcome::WrongKind,
+       {},
+       ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    seen_.clear();
+    list_->Text("");
+    cell_->Enabled(!c.disableCell);
+    EXPECT_EQ(host_.Perform(c.action), c.outcome);
+    EXPECT_EQ(seen_, c.seen);
+    EXPECT_EQ(list_->Text(), c.text);
+  }
+}
+
+TEST_F(UserActionsTest, AnEntryOutsideTheListIsErrorFiveAndChangesNothing) {
+  list_->Text("2059");
+  for (const std::int32_t entry : {-1, 3}) {
+    try {
+      host_.Perform({UserActionKind::ChooseEntry, "cboYear", entry});
+      ADD_FAILURE() << entry << " was taken";
+    } catch (const RuntimeError& error) {
+      EXPECT_EQ(error.Number(), kInvalidProcedureCall);
+    }
+  }
+  EXPECT_EQ(list_->Text(), "2059");
+  EXPECT_TRUE(seen_.empty());
+}
+
+}  // namespace
+}  // namespace sauramiti::headless
