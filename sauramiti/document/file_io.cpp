@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fstream>
 #include <optional>
+#include <sauramiti/base/control_characters.hpp>
 #include <sauramiti/document/document_error.hpp>
 #include <sauramiti/document/file_io.hpp>
 #include <sauramiti/document/temporary_name_cleanup.hpp>
@@ -19,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 
 [[noreturn]] void Fail(const fs::path& file, std::string_view problem) {
-  throw DocumentError(file.string() + ": " + std::string(problem));
+  throw DocumentError(EscapeControlCharacters(file.string()) + ": " + std::string(problem));
 }
 
 [[noreturn]] void FailWithErrno(const fs::path& file, std::string_view doing, int error) {

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <optional>
+#include <sauramiti/base/control_characters.hpp>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/document/document_limits.hpp>
 #include <sauramiti/document/file_io.hpp>
@@ -156,7 +157,7 @@ JsonPropertyBag JsonPropertyBag::Load(const std::filesystem::path& file) {
 }
 
 JsonPropertyBag JsonPropertyBag::FromJsonText(std::string_view text, std::string_view sourceName) {
-  const std::string source(sourceName);
+  const std::string source = EscapeControlCharacters(sourceName);
   const Json document = ParseDocument(text, source);
   JsonPropertyBag bag;
   for (const auto& member : document.items()) {
@@ -207,6 +208,21 @@ std::vector<std::string> JsonPropertyBag::Keys() const {
   keys.reserve(entries_.size());
   for (const auto& entry : entries_) keys.push_back(entry.first);
   return keys;
+}
+
+Variant JsonPropertyBag::StoredValue(std::string_view key) const {
+  const auto found = FindEntry(key);
+  return found == entries_.end() ? Variant() : Detached(found->second);
+}
+
+JsonPropertyBag JsonPropertyBag::WithOnly(const std::vector<std::string>& keys) const {
+  JsonPropertyBag part;
+  for (const auto& entry : entries_) {
+    if (std::find(keys.begin(), keys.end(), entry.first) != keys.end()) {
+      part.entries_.emplace_back(entry.first, Detached(entry.second));
+    }
+  }
+  return part;
 }
 
 std::vector<JsonPropertyBag::Entry>::iterator JsonPropertyBag::FindEntry(

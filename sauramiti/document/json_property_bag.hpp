@@ -69,6 +69,10 @@ class JsonPropertyBag final : public platform::PropertyBag {
   std::size_t Size() const noexcept { return entries_.size(); }
   // The stored keys, in document order.
   std::vector<std::string> Keys() const;
+  // The value stored under `key` (Empty when there is none), without counting as a read.
+  Variant StoredValue(std::string_view key) const;
+  // A copy holding only those of `keys` that are stored, in document order.
+  JsonPropertyBag WithOnly(const std::vector<std::string>& keys) const;
 
  private:
   using Entry = std::pair<std::string, Variant>;
