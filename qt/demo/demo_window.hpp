@@ -27,6 +27,9 @@ class DemoWindow final : public QMainWindow {
   // Logs a run-time error and, unless messages are off, shows it in a message box.
   void ShowError(const RuntimeError& error);
   void SetMessagesShown(bool shown) { messagesShown_ = shown; }
+  // File > Open without the file dialog; a document that fails to load changes nothing.
+  void OpenDocumentAt(const QString& path);
+  const QString& DocumentPath() const { return documentPath_; }
 
  private:
   void BuildMenus();
