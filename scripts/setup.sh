@@ -7,6 +7,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev libncurses-dev
   qt6-base-dev fonts-noto-core
+  clang libclang-rt-14-dev
 )
 
 missing=()
