@@ -22,16 +22,20 @@ using sauramiti::document::DocumentError;
 using sauramiti::document::JsonPropertyBag;
 using sauramiti::fuzz::Require;
 
-// One folder for the whole run, emptied before each input.
+// One folder for the whole run, emptied before each input. It is never destroyed, so that the
+// exit handler that removes it (libFuzzer ends a timed run with exit()) can still name it.
 const fs::path& Folder() {
-  static const fs::path folder = [] {
+  static const fs::path* const folder = [] {
     std::string pattern = (fs::temp_directory_path() / "sauramiti-fuzz-XXXXXX").string();
     Require(::mkdtemp(pattern.data()) != nullptr, "cannot make a folder");
-    // libFuzzer ends a timed run with exit(): the folder goes then.
-    std::atexit([] { fs::remove_all(Folder()); });
-    return fs::path(pattern);
+    auto* made = new fs::path(pattern);
+    std::atexit([] {
+      std::error_code ignored;
+      fs::remove_all(Folder(), ignored);
+    });
+    return made;
   }();
-  return folder;
+  return *folder;
 }
 
 void Empty(const fs::path& folder) {
