@@ -123,18 +123,22 @@ void SauramitiWidget::ReplaceControl(const std::function<void(Sauramiti&)>& brin
   setEnabled(true);  // a new instance starts on an enabled surface
   auto control = std::make_unique<Sauramiti>(*host);
   candidate_ = control.get();
+  candidateHost_ = host.get();
   try {
     const CallScope scope(callDepth_);
     control->Initialize();
     bringToLife(*control);
   } catch (...) {
     candidate_ = nullptr;
+    candidateHost_ = nullptr;
     control.reset();
     host.reset();
     setEnabled(wasEnabled);
+    resize(host_->PixelSize());  // in case the new instance had set its own size
     throw;
   }
   candidate_ = nullptr;
+  candidateHost_ = nullptr;
   control_->Terminate();
   control_.reset();
   host_ = std::move(host);
@@ -397,7 +401,9 @@ QSize SauramitiWidget::minimumSizeHint() const {
 
 void SauramitiWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  host_->SurfaceResized(event->size());
+  // While a new instance comes to life, the size it sets itself is its own host's (an instance
+  // that may never be shown must not resize the current one).
+  (candidateHost_ != nullptr ? candidateHost_ : host_.get())->SurfaceResized(event->size());
 }
 
 QtLabel* SauramitiWidget::DayCell(int cell) const {

@@ -216,7 +216,8 @@ class SauramitiWidget : public QWidget {
 
   std::unique_ptr<QtHost> host_;
   std::unique_ptr<Sauramiti> control_;
-  Sauramiti* candidate_ = nullptr;  // an instance being made to replace control_
+  Sauramiti* candidate_ = nullptr;   // an instance being made to replace control_
+  QtHost* candidateHost_ = nullptr;  // and its host
   std::array<QtLabel*, kDayCells> dayCells_{};
   int focusedCell_ = -1;
   mutable int callDepth_ = 0;
