@@ -15,6 +15,7 @@
 #include <sauramiti/calendar/month_structure.hpp>
 #include <sauramiti/control/sauramiti.hpp>
 #include <sauramiti/document/json_property_bag.hpp>
+#include <sauramiti/document/refused_value.hpp>
 #include <sauramiti/platform/headless/child_report.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
 #include <sauramiti/platform/headless/value_format.hpp>
@@ -208,10 +209,30 @@ class ScriptSession {
   // Ends the current instance, if any, and places a new one on a fresh surface.
   void PlaceInstance() {
     EndInstance();
-    host_.Enabled(true);
-    host_.Resize(surfaceWidth_, surfaceHeight_);
-    control_ = std::make_unique<Sauramiti>(host_);
+    host_->Enabled(true);
+    host_->Resize(surfaceWidth_, surfaceHeight_);
+    control_ = std::make_unique<Sauramiti>(*host_);
     controlMethods_.emplace(MakeMethodTable(*control_));
+  }
+
+  // A surface of its own for an instance that replaces the current one only if it comes to
+  // life: enabled, of the script's size, with its clock and mode.
+  std::unique_ptr<headless::HeadlessHost> MakeSurface() const {
+    auto host = std::make_unique<headless::HeadlessHost>();
+    if (clock_) host->SetToday(*clock_);
+    host->SetUserMode(runMode_);
+    host->Resize(surfaceWidth_, surfaceHeight_);
+    return host;
+  }
+
+  // Reads a document into an instance on a surface of its own, which is then dropped.
+  document::ReadIntoFreshInstance TrialRead() const {
+    return [this](platform::PropertyBag& bag) {
+      const auto host = MakeSurface();
+      Sauramiti control(*host);
+      control.Initialize();
+      control.ReadProperties(bag);
+    };
   }
 
   void EndInstance() {
@@ -251,15 +272,16 @@ class ScriptSession {
         !SauramitiRoutine::IsValidDate(date.year, date.month, date.day, disEnglish)) {
       throw ScriptLineError("no such Gregorian date: " + text);
     }
-    host_.SetToday(date);
+    host_->SetToday(date);
+    clock_ = date;
   }
 
   void Mode(Words args) {
     ExpectCount(args, 1, "mode run|design");
     if (!args[0].quoted && args[0].text == "run") {
-      host_.SetUserMode(true);
+      host_->SetUserMode(runMode_ = true);
     } else if (!args[0].quoted && args[0].text == "design") {
-      host_.SetUserMode(false);
+      host_->SetUserMode(runMode_ = false);
     } else {
       throw ScriptLineError("the mode is \"run\" or \"design\", not " + args[0].text);
     }
@@ -276,7 +298,7 @@ class ScriptSession {
     const float height = ToSingle(*sides[1]);
     surfaceWidth_ = width;
     surfaceHeight_ = height;
-    host_.Resize(width, height);
+    host_->Resize(width, height);
   }
 
   void New(Words args) {
@@ -286,6 +308,10 @@ class ScriptSession {
     control_->InitProperties();
   }
 
+  // The document is read into a new instance on a surface of its own; only when that succeeds
+  // does it replace the current instance (which then gets Terminate). A failure prints
+  // `error N` with a note naming the file, the key and the value, and leaves the current
+  // instance, its surface and its events as they were.
   void Load(Words args) {
     ExpectCount(args, 1, "load FILE");
     const std::string file = FileName(args[0]);
@@ -295,16 +321,22 @@ class ScriptSession {
     } catch (const document::DocumentError& error) {
       throw ScriptLineError(error.what());
     }
-    PlaceInstance();
-    control_->Initialize();
+    auto host = MakeSurface();
+    auto control = std::make_unique<Sauramiti>(*host);
     try {
-      control_->ReadProperties(*bag);
+      control->Initialize();
+      control->ReadProperties(*bag);
     } catch (const RuntimeError& error) {
+      const auto refusal = document::ExplainRefusal(file, *bag, TrialRead(), error.Number());
       out_.flush();
-      err_ << "script: line " << lineNumber_ << ": note: loading " << file << " stopped with error "
-           << error.Number() << "; the last key read was \"" << bag->LastKeyRead() << "\"\n";
+      err_ << "script: line " << lineNumber_ << ": note: " << refusal.what() << '\n';
       throw;
     }
+    EndInstance();
+    for (std::string& event : host_->TakeEvents()) carriedEvents_.push_back(std::move(event));
+    host_ = std::move(host);
+    control_ = std::move(control);
+    controlMethods_.emplace(MakeMethodTable(*control_));
   }
 
   void Save(Words args) {
@@ -374,14 +406,16 @@ class ScriptSession {
 
   void Events(Words args) {
     ExpectCount(args, 0, "events");
-    for (const std::string& event : host_.TakeEvents()) out_ << event << '\n';
+    for (const std::string& event : carriedEvents_) out_ << event << '\n';
+    carriedEvents_.clear();
+    for (const std::string& event : host_->TakeEvents()) out_ << event << '\n';
   }
 
   void Inspect(Words args) {
     ExpectCount(args, 2, "inspect CONTROL PROPERTY");
     Instance("inspect");
     try {
-      out_ << headless::Inspect(host_, args[0].text, args[1].text) << '\n';
+      out_ << headless::Inspect(*host_, args[0].text, args[1].text) << '\n';
     } catch (const headless::InspectError& error) {
       throw ScriptLineError(error.what());
     }
@@ -400,7 +434,12 @@ class ScriptSession {
   std::ostream& out_;
   std::ostream& err_;
   std::size_t lineNumber_ = 0;
-  headless::HeadlessHost host_;
+  // The surface of the current instance; a `load` brings its own (see Load).
+  std::unique_ptr<headless::HeadlessHost> host_ = std::make_unique<headless::HeadlessHost>();
+  std::optional<platform::LocalDate> clock_;
+  bool runMode_ = true;
+  // Events of a surface that a load replaced, not yet printed.
+  std::vector<std::string> carriedEvents_;
   float surfaceWidth_ = headless::HeadlessHost::kDesignWidth;
   float surfaceHeight_ = headless::HeadlessHost::kDesignHeight;
   MethodHost methodHost_;  // answers `call` before the first `new` or `load`

@@ -22,10 +22,11 @@
 //   inspect CONTROL PROP  one property of a child control
 //   show                  the view drawn as text, Nepali shown in Devanagari
 //
-// `new` and `load` replace an earlier instance (Terminate, then it is gone) with one on a new
-// surface: enabled, of the size above. `call` needs no instance: without one, the methods run
-// as the calendar's procedures, which give the same answers. Every other command but `clock`,
-// `mode`, `size` and `events` needs an instance.
+// `new` replaces an earlier instance (Terminate, then it is gone) with one on a new surface:
+// enabled, of the size above. `load` reads the document into a new instance on a surface of its
+// own and replaces the earlier one only when that succeeded. `call` needs no instance: without
+// one, the methods run as the calendar's procedures, which give the same answers. Every other
+// command but `clock`, `mode`, `size` and `events` needs an instance.
 //
 // Outcomes. A command that the control refuses or that fails inside it prints `error N` and the
 // script goes on. A line that is not a command - an unknown command, a wrong number of words, a
@@ -33,8 +34,10 @@
 // document that cannot be loaded or saved - prints `script: line L: ...` on the error stream
 // and changes nothing; the script still runs to its end and then exits with status 2 (0 when
 // every line was a command). When ReadProperties fails on a document's value, `error N` is
-// followed by a note on the error stream naming the last key read. A save whose WriteProperties
-// fails writes no file.
+// followed by a note on the error stream naming the file, the key whose value the control could
+// not take and that value (document/refused_value.hpp); the instance from before the load stays
+// as it was, so a later `save` writes what it held. A save whose WriteProperties fails writes
+// no file.
 #pragma once
 
 #include <istream>

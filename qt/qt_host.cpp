@@ -72,6 +72,13 @@ QSize QtHost::PixelSize() const {
   return rect.size();
 }
 
+void QtHost::TakeSurfaceFrom(const QtHost& other) {
+  width_ = other.width_;
+  height_ = other.height_;
+  fixedToday_ = other.fixedToday_;
+  SetUserMode(other.userMode_);
+}
+
 void QtHost::SetUserMode(bool run) {
   userMode_ = run;
   toolkit_.SetUserInputEnabled(run);

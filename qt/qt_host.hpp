@@ -79,6 +79,10 @@ class QtHost final : public platform::Host, public platform::UserActions {
   // The widget's size in pixels for the twips held.
   QSize PixelSize() const;
 
+  // Takes over another host's view of the same surface: its size in twips, user mode and clock
+  // (for an instance made to replace the one on `other`).
+  void TakeSurfaceFrom(const QtHost& other);
+
   QtToolkit& Toolkit() noexcept { return toolkit_; }
   const QtToolkit& Toolkit() const noexcept { return toolkit_; }
 

@@ -8,6 +8,7 @@
 #include <qt/sauramiti_widget.hpp>
 #include <sauramiti/base/rounding.hpp>
 #include <sauramiti/document/json_property_bag.hpp>
+#include <sauramiti/document/refused_value.hpp>
 #include <sauramiti/view/legacy_font_transcoder.hpp>
 #include <sauramiti/view/name_tables.hpp>
 #include <stdexcept>
@@ -46,21 +47,10 @@ class CallScope {
 
 }  // namespace
 
-SauramitiWidget::SauramitiWidget(QWidget* parent) : QWidget(parent), host_(*this) {
+SauramitiWidget::SauramitiWidget(QWidget* parent)
+    : QWidget(parent), host_(std::make_unique<QtHost>(*this)) {
   setFocusPolicy(Qt::StrongFocus);
-  QtToolkit& kit = host_.Toolkit();
-  kit.Language().SetProbe([this] { return control_ != nullptr && control_->English() == 0; });
-  kit.SetErrorSink([this](const RuntimeError& error) { ReportError(error); });
-  kit.SetContentObserver([this](QtChild& child) {
-    auto* cell = dynamic_cast<QtLabel*>(&child);
-    if (cell != nullptr && DayCellIndex(*cell) >= 0) NameDayCell(*cell);
-  });
-  kit.SetLabelClickObserver([this](QtLabel& label) {
-    const int cell = DayCellIndex(label);
-    if (cell >= 0) MoveFocusMark(cell);
-  });
-  host_.OnPropertyChanged([this](std::string_view name) { emit propertyChanged(ToQString(name)); });
-  host_.OnClickRaised([this] { emit clicked(); });
+  WireHost(*host_, /*live=*/true);
   try {
     CreateControl([](Sauramiti& control) { control.InitProperties(); });
   } catch (const RuntimeError& error) {
@@ -75,35 +65,103 @@ SauramitiWidget::~SauramitiWidget() {
   control_.reset();
 }
 
-void SauramitiWidget::CreateControl(const std::function<void(Sauramiti&)>& bringToLife) {
-  control_ = std::make_unique<Sauramiti>(host_);
-  navigator_ = std::make_unique<navigation::Navigator>(*control_, host_, host_,
-                                                       navigation::FocusModel::Cells);
+// A host that is not live yet (an instance being made to replace the current one) shows its
+// texts by its own instance's language and sends no signals: what happens to an instance that
+// may never replace the current one is nobody's business.
+void SauramitiWidget::WireHost(QtHost& host, bool live) {
+  QtToolkit& kit = host.Toolkit();
+  kit.Language().SetProbe([this, &host] {
+    const Sauramiti* control = &host == host_.get() ? control_.get() : candidate_;
+    return control != nullptr && control->English() == 0;
+  });
+  kit.SetErrorSink([this](const RuntimeError& error) { ReportError(error); });
+  kit.SetContentObserver([this](QtChild& child) {
+    auto* cell = dynamic_cast<QtLabel*>(&child);
+    if (cell != nullptr && DayCellIndex(*cell) >= 0) NameDayCell(*cell);
+  });
+  kit.SetLabelClickObserver([this](QtLabel& label) {
+    const int cell = DayCellIndex(label);
+    if (cell >= 0) MoveFocusMark(cell);
+  });
+  if (live) {
+    host.OnPropertyChanged(
+        [this](std::string_view name) { emit propertyChanged(ToQString(name)); });
+    host.OnClickRaised([this] { emit clicked(); });
+  } else {
+    host.OnPropertyChanged({});
+    host.OnClickRaised({});
+  }
+}
+
+void SauramitiWidget::FindDayCells() {
   for (std::size_t j = 0; j < dayCells_.size(); ++j) {
-    dayCells_[j] = host_.Toolkit().FindLabel(DayCellName(j));
+    dayCells_[j] = host_->Toolkit().FindLabel(DayCellName(j));
     if (dayCells_[j] != nullptr && dayCells_[j]->Widget() != nullptr) {
       // A click on a day cell gives the keyboard focus to the picker as a whole.
       dayCells_[j]->Widget()->setFocusPolicy(Qt::ClickFocus);
       dayCells_[j]->Widget()->setFocusProxy(this);
     }
   }
+}
+
+// The keyboard works over the live instance and its host; a replaced instance gets a new one.
+void SauramitiWidget::MakeNavigator() {
+  navigator_ = std::make_unique<navigation::Navigator>(*control_, *host_, *host_,
+                                                       navigation::FocusModel::Cells);
+}
+
+void SauramitiWidget::CreateControl(const std::function<void(Sauramiti&)>& bringToLife) {
+  control_ = std::make_unique<Sauramiti>(*host_);
+  MakeNavigator();
+  FindDayCells();
   const CallScope scope(callDepth_);
   control_->Initialize();
   bringToLife(*control_);
 }
 
+// The new instance lives on a host of its own, on this same widget, beside the current one; it
+// takes the current surface's size, mode and clock. Only when it has come to life does it
+// replace the current instance, whose children then go; when it fails, its own children go and
+// the widget's enabled state (which a document sets) is put back.
 void SauramitiWidget::ReplaceControl(const std::function<void(Sauramiti&)>& bringToLife) {
-  if (callDepth_ > 0 || host_.Toolkit().InUserAction()) {
+  if (callDepth_ > 0 || host_->Toolkit().InUserAction()) {
     throw std::logic_error("the document cannot be replaced while the control handles a call");
   }
+  auto host = std::make_unique<QtHost>(*this);
+  host->TakeSurfaceFrom(*host_);
+  WireHost(*host, /*live=*/false);
+  const bool wasEnabled = host_->Enabled();
+  setEnabled(true);  // a new instance starts on an enabled surface
+  auto control = std::make_unique<Sauramiti>(*host);
+  candidate_ = control.get();
+  candidateHost_ = host.get();
+  try {
+    const CallScope scope(callDepth_);
+    control->Initialize();
+    bringToLife(*control);
+  } catch (...) {
+    candidate_ = nullptr;
+    candidateHost_ = nullptr;
+    control.reset();
+    host.reset();
+    setEnabled(wasEnabled);
+    resize(host_->PixelSize());  // in case the new instance had set its own size
+    throw;
+  }
+  candidate_ = nullptr;
+  candidateHost_ = nullptr;
   control_->Terminate();
   navigator_.reset();
   control_.reset();
-  dayCells_.fill(nullptr);
+  host_ = std::move(host);
+  control_ = std::move(control);
+  MakeNavigator();
+  WireHost(*host_, /*live=*/true);
   focusedCell_ = -1;
-  // A new instance starts on an enabled surface; a loaded one reads its state from the document.
-  setEnabled(true);
-  CreateControl(bringToLife);
+  FindDayCells();
+  for (QtLabel* cell : dayCells_) {
+    if (cell != nullptr) NameDayCell(*cell);
+  }
 }
 
 void SauramitiWidget::newDocument() {
@@ -111,8 +169,27 @@ void SauramitiWidget::newDocument() {
 }
 
 void SauramitiWidget::load(const QString& path) {
-  document::JsonPropertyBag bag = document::JsonPropertyBag::Load(path.toStdString());
-  ReplaceControl([&bag](Sauramiti& control) { control.ReadProperties(bag); });
+  const std::string file = path.toStdString();
+  document::JsonPropertyBag bag = document::JsonPropertyBag::Load(file);
+  try {
+    ReplaceControl([&bag](Sauramiti& control) { control.ReadProperties(bag); });
+  } catch (const RuntimeError& error) {
+    // Each trial read is an instance on a host of its own, dropped at once.
+    const document::ReadIntoFreshInstance trial = [this](platform::PropertyBag& trialBag) {
+      QtHost host(*this);
+      host.TakeSurfaceFrom(*host_);
+      const bool wasEnabled = host_->Enabled();
+      struct PutBack {
+        SauramitiWidget& widget;
+        bool enabled;
+        ~PutBack() { widget.setEnabled(enabled); }
+      } putBack{*this, wasEnabled};
+      Sauramiti control(host);
+      control.Initialize();
+      control.ReadProperties(trialBag);
+    };
+    throw document::ExplainRefusal(file, bag, trial, error.Number());
+  }
 }
 
 void SauramitiWidget::save(const QString& path) {
@@ -307,29 +384,29 @@ void SauramitiWidget::setToolTipText(const QString& text) {
 }
 
 void SauramitiWidget::setUserMode(bool run) {
-  host_.SetUserMode(run);
+  host_->SetUserMode(run);
   if (!run) MoveFocusMark(-1);
 }
 
 // ---- Children, size and keyboard ----
 
 QtLabel* SauramitiWidget::label(const QString& name) const {
-  return host_.Toolkit().FindLabel(name.toStdString());
+  return host_->Toolkit().FindLabel(name.toStdString());
 }
 
 QtComboBox* SauramitiWidget::comboBox(const QString& name) const {
-  return host_.Toolkit().FindComboBox(name.toStdString());
+  return host_->Toolkit().FindComboBox(name.toStdString());
 }
 
 QSize SauramitiWidget::sizeHint() const {
-  return host_.Toolkit()
+  return host_->Toolkit()
       .Scale()
       .ToPixelRect(0.0, 0.0, kDesignWidthTwips, kDesignHeightTwips)
       .size();
 }
 
 QSize SauramitiWidget::minimumSizeHint() const {
-  return host_.Toolkit()
+  return host_->Toolkit()
       .Scale()
       .ToPixelRect(0.0, 0.0, kSmallestUsefulWidthTwips, kSmallestUsefulHeightTwips)
       .size();
@@ -337,7 +414,9 @@ QSize SauramitiWidget::minimumSizeHint() const {
 
 void SauramitiWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  host_.SurfaceResized(event->size());
+  // While a new instance comes to life, the size it sets itself is its own host's (an instance
+  // that may never be shown must not resize the current one).
+  (candidateHost_ != nullptr ? candidateHost_ : host_.get())->SurfaceResized(event->size());
 }
 
 QtLabel* SauramitiWidget::DayCell(int cell) const {

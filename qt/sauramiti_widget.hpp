@@ -162,19 +162,21 @@ class SauramitiWidget : public QWidget {
   QString toolTipText() const;
   void setToolTipText(const QString& text);
 
-  bool userMode() const { return host_.UserMode(); }
+  bool userMode() const { return host_->UserMode(); }
   void setUserMode(bool run);
 
   // A fixed date for "today" (for new and loaded instances); an invalid date is the clock again.
-  void setToday(const QDate& gregorianDate) { host_.SetToday(gregorianDate); }
+  void setToday(const QDate& gregorianDate) { host_->SetToday(gregorianDate); }
 
   // Documents. newDocument() makes a fresh instance (InitProperties); load() makes one from the
-  // JSON document at `path` (ReadProperties); save() writes the settings there. A file that
-  // cannot be read or written, or is not a valid document, raises
-  // sauramiti::document::DocumentError and leaves the instance and the file as they were; a saved
-  // value the control cannot take raises its RuntimeError out of load(), with the instance as the
-  // control left it. A document cannot be replaced from inside one of the control's own calls
-  // (a clicked() slot, say): that raises std::logic_error.
+  // JSON document at `path` (ReadProperties); save() writes the settings there. The new instance
+  // replaces the current one only once it has come to life. A file that cannot be read or
+  // written, or is not a valid document, raises sauramiti::document::DocumentError; a saved value
+  // the control cannot take raises document::ValueRefusedError (a DocumentError carrying the
+  // control's error number, its message naming the file, the key and the value); a failing
+  // InitProperties raises its RuntimeError. Whichever way it fails, the current instance, its
+  // settings and the file stay as they were. A document cannot be replaced from inside one of
+  // the control's own calls (a clicked() slot, say): that raises std::logic_error.
   void newDocument();
   void load(const QString& path);
   void save(const QString& path);
@@ -200,6 +202,9 @@ class SauramitiWidget : public QWidget {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  void WireHost(QtHost& host, bool live);
+  void FindDayCells();
+  void MakeNavigator();
   void CreateControl(const std::function<void(Sauramiti&)>& bringToLife);
   void ReplaceControl(const std::function<void(Sauramiti&)>& bringToLife);
   bool Attempt(const std::function<void()>& call) const;
@@ -212,9 +217,11 @@ class SauramitiWidget : public QWidget {
   int DayCellIndex(const QtLabel& cell) const;
   void MoveFocusMark(int cell);
 
-  QtHost host_;
+  std::unique_ptr<QtHost> host_;
   std::unique_ptr<Sauramiti> control_;
   std::unique_ptr<navigation::Navigator> navigator_;  // over control_, made with it
+  Sauramiti* candidate_ = nullptr;   // an instance being made to replace control_
+  QtHost* candidateHost_ = nullptr;  // and its host
   std::array<QtLabel*, kDayCells> dayCells_{};
   int focusedCell_ = -1;
   mutable int callDepth_ = 0;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Sauramiti and runs every test twice: a normal optimised build, then a build under
 # AddressSanitizer and UndefinedBehaviorSanitizer, so that undefined behaviour fails the run.
+# Between the two, every fuzz target runs briefly (scripts/fuzz_run.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -16,6 +17,8 @@ cmake --build build/release -j "$jobs"
 echo "== web build (WebAssembly) and its tests in node and headless Chromium"
 scripts/build-web.sh
 node --test tests/web/
+echo "== fuzz run (clang, every target for 15 s)"
+scripts/fuzz_run.sh 15
 
 echo "== sanitizer build (address, undefined)"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSAURAMITI_SANITIZE=ON \

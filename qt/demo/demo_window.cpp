@@ -18,6 +18,7 @@
 #include <qt/demo/live_values.hpp>
 #include <qt/demo/property_browser.hpp>
 #include <sauramiti/document/document_error.hpp>
+#include <sauramiti/document/refused_value.hpp>
 #include <stdexcept>
 
 namespace sauramiti::qt::demo {
@@ -172,12 +173,19 @@ bool DemoWindow::MayDiscardChanges() {
   return answer == QMessageBox::Discard;
 }
 
+// A new or opened document replaces the picker only when it came to life; when it did not, the
+// picker, its document path and the file on disk stay as they were, so a later Save cannot
+// overwrite the user's file with a half-read picker.
 void DemoWindow::NewDocument() {
   if (!MayDiscardChanges()) return;
   try {
     picker_->newDocument();
   } catch (const RuntimeError& error) {
     ShowError(error);
+    return;
+  } catch (const std::logic_error& error) {
+    ShowFailure(QStringLiteral("Cannot start a new document"), QString::fromUtf8(error.what()));
+    return;
   }
   documentPath_.clear();
   modified_ = false;
@@ -190,18 +198,21 @@ void DemoWindow::OpenDocument() {
   if (!MayDiscardChanges()) return;
   const QString path =
       QFileDialog::getOpenFileName(this, QStringLiteral("Open"), documentPath_, kDocumentFilter);
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) OpenDocumentAt(path);
+}
+
+void DemoWindow::OpenDocumentAt(const QString& path) {
   try {
     picker_->load(path);
     documentPath_ = path;
     modified_ = false;
     Log(QStringLiteral("Opened ") + path);
+  } catch (const document::ValueRefusedError& error) {
+    // The message carries the file, the key, the value and the error's number and description.
+    ShowFailure(QStringLiteral("Cannot open the document (run-time error %1)").arg(error.Number()),
+                QString::fromUtf8(error.what()));
   } catch (const document::DocumentError& error) {
     ShowFailure(QStringLiteral("Cannot open the document"), QString::fromUtf8(error.what()));
-  } catch (const RuntimeError& error) {
-    // The picker took what it could read before the value it could not.
-    documentPath_ = path;
-    ShowError(error);
   } catch (const std::logic_error& error) {
     ShowFailure(QStringLiteral("Cannot open the document"), QString::fromUtf8(error.what()));
   }

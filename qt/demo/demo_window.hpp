@@ -37,6 +37,9 @@ class DemoWindow final : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // File > Open without the file dialog; a document that fails to load changes nothing.
+  void OpenDocumentAt(const QString& path);
+  const QString& DocumentPath() const { return documentPath_; }
 
  private:
   void BuildMenus();

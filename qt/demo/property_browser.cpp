@@ -5,6 +5,7 @@
 #include <QMetaClassInfo>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <optional>
 #include <qt/demo/property_browser.hpp>
 #include <qt/demo/typed_values.hpp>
 #include <qt/qt_values.hpp>
@@ -84,11 +85,28 @@ void PropertyBrowser::AddRow(const BrowsedProperty& property) {
   rows_.push_back(entry);
 }
 
+// A value the control refuses may stay stored in it, leaving a picker that cannot draw itself
+// and saves documents that never load again. So the value held before is put back (a second
+// Let of a value the control took before), then the error is shown with its number and the row
+// shows what the control now holds. A property that cannot be read in this mode cannot be set
+// in it either, so nothing changed and nothing is put back.
 void PropertyBrowser::Apply(const BrowsedProperty& property, const Variant& value) {
+  std::optional<Variant> before;
+  try {
+    before = property.get(picker_.control());
+  } catch (const RuntimeError&) {
+  }
   try {
     property.let(picker_.control(), value);
   } catch (const RuntimeError& error) {
+    std::optional<RuntimeError> putBackFailed;
+    try {
+      if (before) property.let(picker_.control(), *before);
+    } catch (const RuntimeError& again) {
+      putBackFailed = again;
+    }
     reportError_(error);
+    if (putBackFailed) reportError_(*putBackFailed);
   }
   Refresh();
 }

@@ -1,10 +1,13 @@
 #include <algorithm>
 #include <optional>
+#include <sauramiti/base/control_characters.hpp>
 #include <sauramiti/base/runtime_error.hpp>
+#include <sauramiti/document/document_limits.hpp>
 #include <sauramiti/document/file_io.hpp>
 #include <sauramiti/document/json_property_bag.hpp>
 #include <sauramiti/document/variant_json.hpp>
-#include <set>
+#include <stdexcept>
+#include <unordered_set>
 
 namespace sauramiti::document {
 
@@ -40,26 +43,35 @@ Variant Detached(const Variant& value) {
   return value;
 }
 
-// Watches the parser for a key that appears twice in one object, which JSON readers resolve in
-// different ways; the first such key, and the top-level key it sits under, are kept.
-class DuplicateKeyWatch {
+// A document beyond one of the limits (document_limits.hpp), found while it is being parsed.
+class LimitExceeded : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Watches the parser: it stops the parse as soon as the document passes a limit, and notes the
+// first key that appears twice in one object (which JSON readers resolve in different ways),
+// with the top-level key it sits under. Each open object's keys are kept in a hash set, so the
+// watch costs the same for every key however many came before.
+class DocumentWatch {
  public:
   bool operator()(int depth, Json::parse_event_t event, Json& parsed) {
     switch (event) {
       case Json::parse_event_t::object_start:
-        openObjects_.emplace_back();
+      case Json::parse_event_t::array_start:
+        // `depth` counts the containers around this one.
+        if (static_cast<std::size_t>(depth) + 1 > kMaxNesting) {
+          throw LimitExceeded("nested deeper than " + std::to_string(kMaxNesting) + " levels" +
+                              Where());
+        }
+        if (event == Json::parse_event_t::object_start) openObjects_.emplace_back();
         break;
       case Json::parse_event_t::object_end:
         if (!openObjects_.empty()) openObjects_.pop_back();
         break;
-      case Json::parse_event_t::key: {
-        const auto& key = parsed.get_ref<const std::string&>();
-        if (depth == 1) topLevelKey_ = key;
-        if (!openObjects_.empty() && !openObjects_.back().insert(key).second && !duplicate_) {
-          duplicate_ = Duplicate{topLevelKey_, key, depth == 1};
-        }
+      case Json::parse_event_t::key:
+        NoteKey(depth, parsed.get_ref<const std::string&>());
         break;
-      }
       default:
         break;
     }
@@ -74,7 +86,27 @@ class DuplicateKeyWatch {
   const std::optional<Duplicate>& Found() const noexcept { return duplicate_; }
 
  private:
-  std::vector<std::set<std::string>> openObjects_;
+  void NoteKey(int depth, const std::string& key) {
+    if (openObjects_.empty()) return;
+    const bool topLevel = depth == 1;
+    if (topLevel) topLevelKey_ = key;
+    auto& keys = openObjects_.back();
+    if (!keys.insert(key).second && !duplicate_)
+      duplicate_ = Duplicate{topLevelKey_, key, topLevel};
+    if (topLevel && keys.size() > kMaxStoredKeys) {
+      throw LimitExceeded("more than " + std::to_string(kMaxStoredKeys) + " keys");
+    }
+    if (!topLevel && keys.size() > kMaxValueMembers) {
+      throw LimitExceeded("key " + QuoteName(topLevelKey_) + ": an object of more than " +
+                          std::to_string(kMaxValueMembers) + " members");
+    }
+  }
+
+  std::string Where() const {
+    return openObjects_.size() > 1 ? " under key " + QuoteName(topLevelKey_) : std::string();
+  }
+
+  std::vector<std::unordered_set<std::string>> openObjects_;
   std::string topLevelKey_;
   std::optional<Duplicate> duplicate_;
 };
@@ -88,10 +120,16 @@ std::string ParserReason(const char* what) {
 }
 
 Json ParseDocument(std::string_view text, const std::string& source) {
-  DuplicateKeyWatch watch;
+  if (text.size() > kMaxDocumentBytes) {
+    throw DocumentError(source + ": larger than the " + std::to_string(kMaxDocumentBytes) +
+                        " bytes a document may have");
+  }
+  DocumentWatch watch;
   Json document;
   try {
     document = Json::parse(text.begin(), text.end(), std::ref(watch));
+  } catch (const LimitExceeded& error) {
+    throw DocumentError(source + ": beyond what a document may hold: " + error.what());
   } catch (const Json::parse_error& error) {
     throw DocumentError(source + ": not valid JSON at byte " + std::to_string(error.byte) + ": " +
                         ParserReason(error.what()));
@@ -115,11 +153,11 @@ Json ParseDocument(std::string_view text, const std::string& source) {
 }  // namespace
 
 JsonPropertyBag JsonPropertyBag::Load(const std::filesystem::path& file) {
-  return FromJsonText(ReadWholeFile(file), file.string());
+  return FromJsonText(ReadRegularFile(file, kMaxDocumentBytes), file.string());
 }
 
 JsonPropertyBag JsonPropertyBag::FromJsonText(std::string_view text, std::string_view sourceName) {
-  const std::string source(sourceName);
+  const std::string source = EscapeControlCharacters(sourceName);
   const Json document = ParseDocument(text, source);
   JsonPropertyBag bag;
   for (const auto& member : document.items()) {
@@ -170,6 +208,21 @@ std::vector<std::string> JsonPropertyBag::Keys() const {
   keys.reserve(entries_.size());
   for (const auto& entry : entries_) keys.push_back(entry.first);
   return keys;
+}
+
+Variant JsonPropertyBag::StoredValue(std::string_view key) const {
+  const auto found = FindEntry(key);
+  return found == entries_.end() ? Variant() : Detached(found->second);
+}
+
+JsonPropertyBag JsonPropertyBag::WithOnly(const std::vector<std::string>& keys) const {
+  JsonPropertyBag part;
+  for (const auto& entry : entries_) {
+    if (std::find(keys.begin(), keys.end(), entry.first) != keys.end()) {
+      part.entries_.emplace_back(entry.first, Detached(entry.second));
+    }
+  }
+  return part;
 }
 
 std::vector<JsonPropertyBag::Entry>::iterator JsonPropertyBag::FindEntry(

@@ -22,12 +22,14 @@
 // last read, so that a caller whose conversion of the value fails (error 13 or 6) can say which
 // key it was.
 //
-// Files. Save writes the whole document, pretty-printed, to a temporary file beside the target
-// and renames it over the target, so a failed save loses nothing and leaves nothing behind. Load
-// reads and checks the whole document before it returns: a missing or unreadable file, text that
-// is not JSON or is cut short, a document that is not an object, a key that appears twice, and a
-// value of the wrong shape all raise DocumentError naming the file, the key and, for broken
-// JSON, the byte where reading stopped. Loading never writes.
+// Files. Save writes the whole document, pretty-printed, to a private temporary file beside the
+// target and renames it over the target, so a failed or killed save loses nothing and leaves
+// nothing behind; a link is followed and a path that is not a regular file is refused
+// (file_io.hpp). Load reads only a regular file within the limits (document_limits.hpp) and
+// checks the whole document before it returns: a missing or unreadable file, one too large, text
+// that is not JSON or is cut short, a document beyond a limit, one that is not an object, a key
+// that appears twice, and a value of the wrong shape all raise DocumentError naming the file,
+// the key and, for broken JSON, the byte where reading stopped. Loading never writes.
 #pragma once
 
 #include <cstddef>
@@ -67,6 +69,10 @@ class JsonPropertyBag final : public platform::PropertyBag {
   std::size_t Size() const noexcept { return entries_.size(); }
   // The stored keys, in document order.
   std::vector<std::string> Keys() const;
+  // The value stored under `key` (Empty when there is none), without counting as a read.
+  Variant StoredValue(std::string_view key) const;
+  // A copy holding only those of `keys` that are stored, in document order.
+  JsonPropertyBag WithOnly(const std::vector<std::string>& keys) const;
 
  private:
   using Entry = std::pair<std::string, Variant>;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <sauramiti/base/control_characters.hpp>
 #include <sauramiti/base/number_text.hpp>
 #include <sauramiti/document/variant_json.hpp>
 #include <string>
@@ -203,7 +204,9 @@ std::optional<VariantType> TypeNamed(std::string_view name) {
 }  // namespace
 
 std::string QuoteName(std::string_view name) {
-  return Json(std::string(name)).dump(-1, ' ', false, Json::error_handler_t::replace);
+  // JSON escapes the C0 controls; DEL and the C1 controls pass through it.
+  return EscapeControlCharacters(
+      Json(std::string(name)).dump(-1, ' ', false, Json::error_handler_t::replace));
 }
 
 Json EncodeVariant(const Variant& value) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sauramiti/calendar/first_weekday.hpp>
 #include <sauramiti/calendar/kali_ahargana.hpp>
 #include <sauramiti/calendar/month_structure.hpp>
@@ -131,6 +132,52 @@ TEST(SauramitiProgramTest, ExitStatusTellsSuccessErrorAndMisuse) {
   EXPECT_EQ(RunShell(program + " to-ad 2059/01/01 2059/13/01" + quiet), 1);
   EXPECT_EQ(RunShell(program + " --no-such-option" + quiet), 2);
   EXPECT_EQ(RunShell(program + quiet), 0);
+}
+
+// The standard error of a shell command, read back from a file.
+std::string ErrorOutput(const std::string& command, int* status) {
+  const std::string file = ::testing::TempDir() + "sauramiti_stderr.txt";
+  *status = RunShell(command + " 2> " + file);
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(SauramitiProgramTest, OutputThatCannotBeWrittenFailsWithAMessage) {
+  const std::string program = SAURAMITI_CLI_BINARY;
+  const std::string batch = "printf 'GetJulianDate\\t2059\\t1\\t1\\n' | ";
+  const struct {
+    const char* command;
+    int status;  // the command's own status when the output could be written
+  } cases[] = {
+      {" to-ad 2059/01/01", 0},       {" to-bs 2002-04-14", 0}, {" call GetJulianDate 2059 1 1", 0},
+      {" call --batch", 0},           {" today --json", 0},     {" cal 2059 1", 0},
+      {" call GetWeekDay 2059 1", 1}, {" script", 0},
+  };
+  for (const auto& c : cases) {
+    const std::string prefix = std::string(c.command) == " call --batch" ? batch
+                               : std::string(c.command) == " script"
+                                   ? "printf 'call GetWeekDay 2059 1 18\\n' | "
+                                   : "";
+    int status = 0;
+    ErrorOutput(prefix + program + c.command + " > /dev/null", &status);
+    EXPECT_EQ(status, c.status) << c.command;
+    const std::string message = ErrorOutput(prefix + program + c.command + " > /dev/full", &status);
+    EXPECT_EQ(status, c.status == 0 ? 1 : c.status) << c.command;
+    EXPECT_NE(message.find("sauramiti: cannot write the output: No space left on device\n"),
+              std::string::npos)
+        << c.command << ": " << message;
+  }
+}
+
+TEST(SauramitiProgramTest, MessagesShowControlCharactersOfTheInputEscaped) {
+  const std::string program = SAURAMITI_CLI_BINARY;
+  int status = 0;
+  EXPECT_EQ(ErrorOutput(program + " to-ad \"$(printf '\\033]0;x\\007')\" > /dev/null", &status),
+            "sauramiti to-ad: \"\\x1b]0;x\\x07\": not a BS date of the form yyyy/mm/dd\n");
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(ErrorOutput("printf 'get \\302\\233\\n' | " + program + " script", &status),
+            "script: line 1: unknown property \"\\u009b\"\n");
+  EXPECT_EQ(status, 2);
 }
 
 }  // namespace

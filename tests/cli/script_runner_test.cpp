@@ -184,9 +184,52 @@ TEST(ScriptTest, DocumentsKeepSettingsButNotTheDate) {
   EXPECT_EQ(run.complaints, (std::vector<int>{3, 5, 6}));
 
   run = RunText("load " + dir + "/text.json\nget MinYear\n");
-  EXPECT_EQ(run.out, "error 13\nInteger 0\n");
-  EXPECT_NE(run.err.find("\"MinYear\""), std::string::npos) << run.err;
-  EXPECT_EQ(run.status, 0) << "a run-time error is an outcome, not a bad line";
+  EXPECT_EQ(run.out, "error 13\n") << "no half-loaded instance is left";
+  EXPECT_EQ(run.complaints, std::vector<int>{2});
+  EXPECT_EQ(run.status, 2);
+  std::filesystem::remove_all(dir);
+}
+
+// A document the control cannot take: `error N`, a note naming the file, the key whose value
+// failed and that value, and the instance from before the load untouched - its settings, its
+// events, and a save that writes what it held.
+TEST(ScriptTest, AFailedLoadLeavesTheInstanceAsItWasAndNamesTheKeyThatFailed) {
+  std::string dir = (std::filesystem::temp_directory_path() / "sauramiti-cli-XXXXXX").string();
+  ASSERT_NE(::mkdtemp(dir.data()), nullptr);
+  const struct {
+    const char* name;
+    std::string document;
+    std::string note;
+  } cases[] = {
+      {"a value of the wrong type", R"({"English": {"type": "String", "value": "abc"}})",
+       R"(key "English": the control cannot take {"type":"String","value":"abc"} )"
+       "(run-time error 13: Type mismatch)"},
+      // Stored without complaint; the failure comes when the year list is filled.
+      {"a value the view cannot draw",
+       R"({"MinYear": {"type": "Integer", "value": 2001}, "MaxYear": {"type": "String",)"
+       R"( "value": "abc"}, "Separator": {"type": "Long", "value": 2}})",
+       R"(key "MaxYear": the control cannot take {"type":"String","value":"abc"} )"
+       "(run-time error 13: Type mismatch)"},
+      {"a font reference to no font", R"({"EnglishFont": {"type": "Font", "value": null}})",
+       R"(key "EnglishFont": the control cannot take {"type":"Font","value":null} )"
+       "(run-time error 91: Application-defined or object-defined error)"},
+      {"control characters in the value",
+       R"({"MinYear": {"type": "String", "value": "\u001b]0;x\u0007\u007f"}})",
+       R"(key "MinYear": the control cannot take {"type":"String","value":"\u001b]0;x\u0007\x7f"} )"
+       "(run-time error 13: Type mismatch)"},
+  };
+  for (const auto& c : cases) {
+    const std::string file = dir + "/doc.json", saved = dir + "/saved.json";
+    std::ofstream(file) << c.document;
+    const ScriptRun run =
+        RunText(kNew + "let MinYear 2050\nload " + file + "\nget MinYear\nevents\nsave " + saved +
+                "\nload " + saved + "\nget MinYear\n");
+    EXPECT_EQ(run.out, "error " + c.note.substr(c.note.rfind("error ") + 6, 2) +
+                           "\nInteger 2050\nPropertyChanged MinYear\nInteger 2050\n")
+        << c.name;
+    EXPECT_EQ(run.err, "script: line 4: note: " + file + ": " + c.note + "\n") << c.name;
+    EXPECT_EQ(run.status, 0) << c.name;
+  }
   std::filesystem::remove_all(dir);
 }
 

@@ -2,6 +2,7 @@
 // mode rules, Nepali drawn as Devanagari, documents, and hostile property values.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,6 +12,7 @@
 #include <qt/qt_label.hpp>
 #include <qt/sauramiti_widget.hpp>
 #include <sauramiti/document/document_error.hpp>
+#include <sauramiti/document/refused_value.hpp>
 #include <sauramiti/view/legacy_font_transcoder.hpp>
 #include <sauramiti/view/name_tables.hpp>
 #include <set>
@@ -164,6 +166,69 @@ TEST_F(WidgetTest, SaveAndLoadBringBackTheSettingsButNotTheDate) {
 
   EXPECT_THROW(widget_.load(dir.filePath("missing.json")), document::DocumentError);
   EXPECT_EQ(Years().List(0), "2050");
+}
+
+// A document the control cannot take leaves the picker as it was: its settings, its enabled
+// surface, its children on screen; the error names the file, the key, the value and the number.
+TEST_F(WidgetTest, AFailedLoadLeavesThePickerAsItWas) {
+  QTemporaryDir dir;
+  const struct {
+    const char* name;
+    const char* document;
+    int number;
+    const char* key;
+  } cases[] = {
+      {"a value of the wrong type",
+       R"({"Enabled": {"type": "Boolean", "value": false}, "MinYear": {"type": "String",)"
+       R"( "value": "abc"}})",
+       kTypeMismatch, "\"MinYear\""},
+      {"a value the view cannot draw", R"({"MaxYear": {"type": "String", "value": "abc"}})",
+       kTypeMismatch, "\"MaxYear\""},
+      {"a font reference to no font", R"({"EnglishFont": {"type": "Font", "value": null}})", 91,
+       "\"EnglishFont\""},
+  };
+  widget_.setMinYear(2050);
+  QTest::mouseClick(Cell(20).Widget(), Qt::LeftButton);
+  for (const auto& c : cases) {
+    const QString path = dir.filePath("bad.json");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(c.document);
+    file.close();
+    try {
+      widget_.load(path);
+      ADD_FAILURE() << c.name << ": loaded";
+    } catch (const document::ValueRefusedError& error) {
+      EXPECT_EQ(error.Number(), c.number) << c.name;
+      const std::string message = error.what();
+      EXPECT_EQ(message.rfind(path.toStdString() + ": key " + c.key, 0), 0U) << message;
+    }
+    EXPECT_EQ(widget_.minYear(), 2050) << c.name;
+    EXPECT_EQ(widget_.value(), "2059/01/21/7") << c.name;
+    EXPECT_TRUE(widget_.isEnabled()) << c.name;
+    EXPECT_EQ(Years().List(0), "2050") << c.name;
+    EXPECT_TRUE(Cell(20).Widget()->isVisible()) << c.name;
+    EXPECT_TRUE(TakeErrors().empty()) << c.name;
+  }
+}
+
+// New and loaded pickers in a widget already on screen show their children (they were made
+// hidden, and the picker seemed to vanish).
+TEST_F(WidgetTest, AReplacedPickerIsShownInAShownWidget) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("picker.json");
+  widget_.save(path);
+  for (const bool load : {false, true}) {
+    if (load) {
+      widget_.load(path);
+    } else {
+      widget_.newDocument();
+    }
+    for (const char* name : {"cboYear", "CBoMonth"}) {
+      EXPECT_TRUE(widget_.comboBox(name)->Widget()->isVisible()) << name << load;
+    }
+    EXPECT_EQ(CellsWhere([](QtLabel& c) { return c.Widget()->isVisible(); }).size(), 35U) << load;
+  }
 }
 
 TEST_F(WidgetTest, NepaliNamesAreDrawnAsDevanagariAndReadAsWritten) {
