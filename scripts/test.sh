@@ -17,6 +17,7 @@ cmake --build build/release -j "$jobs"
 echo "== web build (WebAssembly) and its tests in node and headless Chromium"
 scripts/build-web.sh
 node --test tests/web/
+
 echo "== fuzz run (clang, every target for 15 s)"
 scripts/fuzz_run.sh 15
 
