@@ -197,7 +197,7 @@ class ScriptSession {
 
   // A person's action, delivered through the host as a toolkit would deliver it.
   void Deliver(platform::UserActionKind kind, std::string_view child, std::int32_t argument) {
-    host_.Perform({kind, std::string(child), argument});
+    host_->Perform({kind, std::string(child), argument});
   }
 
   const PropertyAccess& Property(const ScriptWord& name) {

@@ -34,12 +34,12 @@ class DemoWindow final : public QMainWindow {
   // Takes the picker's settings as they are now as the document's starting point (no unsaved
   // mark): what the command line asked for at start is not a change to save.
   void MarkUnchanged();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
   // File > Open without the file dialog; a document that fails to load changes nothing.
   void OpenDocumentAt(const QString& path);
   const QString& DocumentPath() const { return documentPath_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildMenus();
