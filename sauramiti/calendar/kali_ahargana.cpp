@@ -27,18 +27,10 @@ const double kSolarPerCivil = 1555200000.0 / 1577917828.0;
 
 }  // namespace
 
-double GetKaliAhargana(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
-                       std::int16_t mywkday) {
-  const bool weekday_given = mywkday != 9;
-  if (weekday_given) {
-    if (!IsValidYear(myYear) || !IsValidMonth(myMonth) || !IsValidWeekDay(mywkday)) return 0;
-  } else if (!IsValidDate(myYear, myMonth, myDay, disNepali)) {
-    return 0;
-  }
-  const std::int16_t weekday = weekday_given ? mywkday : GetWeekDay(myYear, myMonth, myDay);
-
-  // Solar days since the Kali epoch, counting 30-day months: [1063429, 4728574] for every input
-  // that passes the check above, whatever its day.
+std::int32_t CountOnWeekday(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
+                            std::int16_t weekday) {
+  // Solar days since the Kali epoch, counting 30-day months: [1063429, 4728574] for every year
+  // 1 to 9999 and month 1 to 12, whatever the day.
   const std::int32_t kali_year = Add16(myYear, kKaliYearOffset);  // [3045, 13043]
   std::int32_t t = Add32(Mul32(Add32(Mul32(kali_year, 12), myMonth - 1), 30), myDay - 1);
   t = Add32(t, kMonthCorrection[static_cast<std::size_t>(myMonth - 1)]);
@@ -52,7 +44,20 @@ double GetKaliAhargana(std::int16_t myYear, std::int16_t myMonth, std::int16_t m
   const std::int32_t have = estimate % 7;              // [0, 6]
   std::int32_t shift = ((wanted - have) % 7 + 7) % 7;  // [0, 6]
   if (shift > 3) shift -= 7;                           // [-3, 3]
-  return static_cast<double>(estimate + shift);
+  return estimate + shift;
+}
+
+double GetKaliAhargana(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
+                       std::int16_t mywkday) {
+  if (mywkday != 9) {
+    if (!IsValidYear(myYear) || !IsValidMonth(myMonth) || !IsValidWeekDay(mywkday)) return 0;
+    return CountOnWeekday(myYear, myMonth, myDay, mywkday);
+  }
+  if (!IsValidDate(myYear, myMonth, myDay, disNepali)) return 0;
+  // For an existing date the weekday placement lands on the year's start plus the days before
+  // the date (the tests check every day of the range), so the count comes from the year table.
+  const YearShape year = ShapeOfYear(myYear);
+  return year.StartCount() + year.DaysBeforeMonth(myMonth) + myDay - 1;
 }
 
 double GetYearStartAhargana(std::int16_t year) {
@@ -103,21 +108,23 @@ std::string AharganaToValueString(double K) {
     Raise(kSubscriptOutOfRange);
   }
 
-  // Walk the months of the year to the one the count falls in.
-  const std::span<const MonthShape, 12> shape = CachedYearShape(year);
-  std::int16_t month = 1;
-  std::int16_t days_before = 0;  // days of the year before the month: [0, 352]
-  while (!(days < days_before + shape[static_cast<std::size_t>(month - 1)].days)) {
+  // The month is the first whose end lies beyond `days`. Month ends are whole numbers, so the
+  // whole part of `days` decides; no month has more than 32 days, so month floor(days / 32) + 1
+  // is never past the right one, which lies at most two months further.
+  const YearShape shape = ShapeOfYear(year);
+  const double whole = std::floor(days);
+  if (!(whole < 366)) Raise(kSubscriptOutOfRange);  // past the end of a year of 366 days
+  const int first_guess = whole < 0 ? 1 : static_cast<int>(whole) / 32 + 1;
+  int month = first_guess;
+  while (!(days < shape.DaysBeforeMonth(month + 1))) {
     if (month == 12) Raise(kSubscriptOutOfRange);
-    days_before =
-        static_cast<std::int16_t>(days_before + shape[static_cast<std::size_t>(month - 1)].days);
     ++month;
   }
-  std::int16_t day = RoundToInt16(days - days_before + 1);
+  std::int16_t day = RoundToInt16(days - shape.DaysBeforeMonth(month) + 1);
 
   // A count less than half a day before a month's start rounds to the day after the end of the
   // month it lies in: that day is the first of the next month.
-  if (day > shape[static_cast<std::size_t>(month - 1)].days) {
+  if (day > shape.MonthLength(month)) {
     day = 1;
     if (month == 12) {
       month = 1;
@@ -127,9 +134,10 @@ std::string AharganaToValueString(double K) {
     }
   }
 
-  std::string text = FormatYMD(year, month, day, sepSlash, datyyyymmdd);
+  const auto month16 = static_cast<std::int16_t>(month);
+  std::string text = FormatYMD(year, month16, day, sepSlash, datyyyymmdd);
   text += '/';
-  text += static_cast<char>('0' + GetWeekDay(year, month, day));  // a weekday code is 0 to 7
+  text += static_cast<char>('0' + GetWeekDay(year, month16, day));  // a weekday code is 0 to 7
   return text;
 }
 
