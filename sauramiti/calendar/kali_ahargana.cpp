@@ -82,7 +82,21 @@ YearMonthTable BuildMonthTables(std::int16_t year) {
   return table;
 }
 
-std::string AharganaToValueString(double K) {
+namespace {
+
+struct DateOfCount {
+  std::int16_t year;
+  std::int16_t month;
+  std::int16_t day;
+  std::int16_t weekday;  // 0 for a day outside its month, as GetWeekDay answers
+};
+
+// GetYearStartAhargana, read straight from the year table.
+double YearStartOrZero(std::int16_t year) noexcept {
+  return IsValidYear(year) ? ShapeOfYear(year).StartCount() : 0;
+}
+
+DateOfCount DateOfAhargana(double K) {
   if (std::isnan(K) || std::isinf(K)) Raise(kOverflow);
   if (K < kFirstCount) Raise(kSubscriptOutOfRange);
 
@@ -90,35 +104,37 @@ std::string AharganaToValueString(double K) {
   // so the integer quotient is floor(solar / 360).
   const std::int32_t solar = Sub32(RoundToInt32(K * kSolarPerCivil), kSolarDaysBeforeBsZero);
   const std::int16_t estimate = To16(solar / 360);
-  const double start = GetYearStartAhargana(estimate);
-  const double next_start = GetYearStartAhargana(Add16(estimate, 1));
+  const std::int16_t next = Add16(estimate, 1);
+  const double next_start = YearStartOrZero(next);
 
-  std::int16_t year = estimate;
-  double days = K - start;  // days since the start of the year, fraction kept
-  if (K >= next_start) {
-    year = Add16(estimate, 1);
-    days = K - next_start;
+  std::int16_t year = next;
+  double days = K - next_start;  // days since the start of the year, fraction kept
+  if (K < next_start) {
+    year = estimate;
+    days = K - YearStartOrZero(estimate);
   }
 
   // A year past 9999 has a start of 0, so `days` is the whole count, far more than the 420 days
   // its twelve 35-day months would hold: no month of it can take the count. Its table is still
-  // built, as the walk below would, so that a year whose next year overflows fails as such.
+  // built, as the walk would, so that a year whose next year overflows fails as such.
   if (!IsValidYear(year)) {
     BuildMonthTables(year);
     Raise(kSubscriptOutOfRange);
   }
 
   // The month is the first whose end lies beyond `days`. Month ends are whole numbers, so the
-  // whole part of `days` decides; no month has more than 32 days, so month floor(days / 32) + 1
-  // is never past the right one, which lies at most two months further.
+  // whole part of `days` decides. Months have 29 to 32 days, so for a day of the year n the
+  // month is floor(n / 32) + 1 or one of the two after it (n / 29 - n / 32 < 1.2 for n < 366);
+  // a day at or past the year's end finds no month, as no month of the walk takes it.
   const YearShape shape = ShapeOfYear(year);
   const double whole = std::floor(days);
-  if (!(whole < 366)) Raise(kSubscriptOutOfRange);  // past the end of a year of 366 days
-  const int first_guess = whole < 0 ? 1 : static_cast<int>(whole) / 32 + 1;
-  int month = first_guess;
-  while (!(days < shape.DaysBeforeMonth(month + 1))) {
-    if (month == 12) Raise(kSubscriptOutOfRange);
-    ++month;
+  if (!(whole < shape.DaysBeforeMonth(13))) Raise(kSubscriptOutOfRange);
+  int month = 1;
+  if (whole >= 0) {
+    const int n = static_cast<int>(whole);  // [0, 365]
+    month = n / 32 + 1;
+    month += n >= shape.DaysBeforeMonth(month + 1) ? 1 : 0;
+    month += n >= shape.DaysBeforeMonth(month + 1) ? 1 : 0;
   }
   std::int16_t day = RoundToInt16(days - shape.DaysBeforeMonth(month) + 1);
 
@@ -133,19 +149,25 @@ std::string AharganaToValueString(double K) {
       ++month;
     }
   }
-
-  const auto month16 = static_cast<std::int16_t>(month);
-  std::string text = FormatYMD(year, month16, day, sepSlash, datyyyymmdd);
-  text += '/';
-  text += static_cast<char>('0' + GetWeekDay(year, month16, day));  // a weekday code is 0 to 7
-  return text;
+  // The weekday as GetWeekDay gives it: 0 for a day before the month's first (a count just
+  // before the start of the estimated year) or a year past the range.
+  std::int16_t weekday = 0;
+  if (day >= 1 && IsValidYear(year)) {
+    weekday = static_cast<std::int16_t>((ShapeOfYear(year).FirstWeekDay(month) + day - 2) % 7 + 1);
+  }
+  return {year, static_cast<std::int16_t>(month), day, weekday};
 }
 
+}  // namespace
+
+std::string AharganaToValueString(double K) { return AharGana2NepaliDate(K, sepSlash); }
+
 std::string AharGana2NepaliDate(double KaliAhargana, std::int32_t sepCode) {
-  std::string text = AharganaToValueString(KaliAhargana);
-  // The text has "/" separators already; only another code rewrites it.
-  if (sepCode != sepSlash) text = ChangeSeparator(text, sepSlash, sepCode);
-  return text;
+  const DateOfCount date = DateOfAhargana(KaliAhargana);
+  // Written once with the wanted separator: the same text as writing it with "/" and replacing
+  // every "/" afterwards, since the fields hold only digits. A negative code fails here, after
+  // the date, as the replacement would.
+  return FormatValueText(date.year, date.month, date.day, date.weekday, sepCode);
 }
 
 }  // namespace sauramiti::SauramitiRoutine

@@ -8,15 +8,13 @@ namespace sauramiti::SauramitiRoutine {
 
 namespace {
 
-constexpr std::size_t kYears = 9999;
-
-// Zero means "not yet worked out"; a filled word always has bit 63 set. Constant-initialised,
-// so the table costs nothing until a year is asked for.
-std::array<std::atomic<std::uint64_t>, kYears + 1> gYearWords{};
-
 constexpr std::uint64_t kFilled = std::uint64_t{1} << 63;
 
 }  // namespace
+
+// Zero means "not yet worked out"; a filled word always has bit 63 set. Constant-initialised,
+// so the table costs nothing until a year is asked for.
+std::array<std::atomic<std::uint64_t>, 10000> detail::gYearWords{};
 
 std::int16_t ComputeFirstWeekDay(std::int16_t year, std::int16_t month) {
   if (year < 1941 || year > 2156) return CalcFirstWeekDayOutOfRange(year, month);
@@ -44,29 +42,12 @@ YearShape YearShape::Compute(std::int16_t year) {
   return YearShape(bits);
 }
 
-YearShape ShapeOfYear(std::int16_t year) noexcept {
-  std::atomic<std::uint64_t>& word = gYearWords[static_cast<std::size_t>(year)];
-  std::uint64_t bits = word.load(std::memory_order_relaxed);
-  if (bits == 0) {
-    // No formula step can fail for a valid year, so nothing escapes this noexcept function.
-    bits = YearShape::Compute(year).Bits();
-    word.store(bits, std::memory_order_relaxed);
-  }
-  return YearShape(bits);
-}
-
-MonthShape CachedMonthShape(std::int16_t year, std::int16_t month) noexcept {
-  const YearShape shape = ShapeOfYear(year);
-  return {static_cast<std::int8_t>(shape.FirstWeekDay(month)),
-          static_cast<std::int8_t>(shape.MonthLength(month))};
-}
-
-std::int16_t CachedFirstWeekDay(std::int16_t year, std::int16_t month) noexcept {
-  return static_cast<std::int16_t>(ShapeOfYear(year).FirstWeekDay(month));
-}
-
-double CachedYearStartAhargana(std::int16_t year) noexcept {
-  return ShapeOfYear(year).StartCount();
+std::uint64_t detail::FillYearWord(std::int16_t year) noexcept {
+  // No formula step can fail for a valid year, so nothing escapes this noexcept function. Two
+  // threads filling the same year store the same bits.
+  const std::uint64_t bits = YearShape::Compute(year).Bits();
+  gYearWords[static_cast<std::size_t>(year)].store(bits, std::memory_order_relaxed);
+  return bits;
 }
 
 }  // namespace sauramiti::SauramitiRoutine

@@ -12,6 +12,9 @@
 // own, bit for bit; the tests compare them with direct computation for every month of 1 to 9999.
 #pragma once
 
+#include <array>
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
 
 namespace sauramiti::SauramitiRoutine {
@@ -62,9 +65,20 @@ class YearShape {
   std::uint64_t bits_;
 };
 
+namespace detail {
+// One word per year, index 1 to 9999; zero until the year is first asked for.
+extern std::array<std::atomic<std::uint64_t>, 10000> gYearWords;
+// Works the year out and stores its word; returns the word.
+std::uint64_t FillYearWord(std::int16_t year) noexcept;
+}  // namespace detail
+
 // The shape of a valid year (1 to 9999): computed on first use, then read from memory.
-// Thread-safe and lock-free.
-YearShape ShapeOfYear(std::int16_t year) noexcept;
+// Thread-safe and lock-free; inline, since every conversion reads one or two years.
+inline YearShape ShapeOfYear(std::int16_t year) noexcept {
+  const std::uint64_t bits =
+      detail::gYearWords[static_cast<std::size_t>(year)].load(std::memory_order_relaxed);
+  return YearShape(bits != 0 ? bits : detail::FillYearWord(year));
+}
 
 // What one month of a valid year is: its first weekday code (1 to 7) and length in days.
 struct MonthShape {
@@ -73,12 +87,20 @@ struct MonthShape {
 };
 
 // The shape of a valid month (year 1 to 9999, month 1 to 12).
-MonthShape CachedMonthShape(std::int16_t year, std::int16_t month) noexcept;
+inline MonthShape CachedMonthShape(std::int16_t year, std::int16_t month) noexcept {
+  const YearShape shape = ShapeOfYear(year);
+  return {static_cast<std::int8_t>(shape.FirstWeekDay(month)),
+          static_cast<std::int8_t>(shape.MonthLength(month))};
+}
 
 // The first weekday of a valid month.
-std::int16_t CachedFirstWeekDay(std::int16_t year, std::int16_t month) noexcept;
+inline std::int16_t CachedFirstWeekDay(std::int16_t year, std::int16_t month) noexcept {
+  return static_cast<std::int16_t>(ShapeOfYear(year).FirstWeekDay(month));
+}
 
 // The Kali Ahargana of BS year/01/01 for a valid year (1 to 9999).
-double CachedYearStartAhargana(std::int16_t year) noexcept;
+inline double CachedYearStartAhargana(std::int16_t year) noexcept {
+  return ShapeOfYear(year).StartCount();
+}
 
 }  // namespace sauramiti::SauramitiRoutine
