@@ -25,8 +25,7 @@ void ShowFirstDay(Sauramiti& control, std::int16_t year, std::int16_t month) {
                                 std::to_string(month) + " (years 1 to 9999, months 1 to 12)");
   }
   WidenYearList(control, year);
-  const std::int16_t weekday = control.GetWeekDay(year, month, 1);
-  control.Value(SauramitiRoutine::MakeValueString(year, month, 1, weekday, control.Separator()));
+  control.SelectDate(bs::year_month_day{year, static_cast<unsigned>(month), 1});
 }
 
 }  // namespace
