@@ -123,19 +123,12 @@ DateOfCount DateOfAhargana(double K) {
   }
 
   // The month is the first whose end lies beyond `days`. Month ends are whole numbers, so the
-  // whole part of `days` decides. Months have 29 to 32 days, so for a day of the year n the
-  // month is floor(n / 32) + 1 or one of the two after it (n / 29 - n / 32 < 1.2 for n < 366);
-  // a day at or past the year's end finds no month, as no month of the walk takes it.
+  // whole part of `days` decides; a day at or past the year's end finds no month, as no month
+  // of the walk takes it.
   const YearShape shape = ShapeOfYear(year);
   const double whole = std::floor(days);
   if (!(whole < shape.DaysBeforeMonth(13))) Raise(kSubscriptOutOfRange);
-  int month = 1;
-  if (whole >= 0) {
-    const int n = static_cast<int>(whole);  // [0, 365]
-    month = n / 32 + 1;
-    month += n >= shape.DaysBeforeMonth(month + 1) ? 1 : 0;
-    month += n >= shape.DaysBeforeMonth(month + 1) ? 1 : 0;
-  }
+  int month = whole >= 0 ? MonthOfDay(shape, static_cast<int>(whole)) : 1;
   std::int16_t day = RoundToInt16(days - shape.DaysBeforeMonth(month) + 1);
 
   // A count less than half a day before a month's start rounds to the day after the end of the

@@ -31,10 +31,14 @@ YearShape YearShape::Compute(std::int16_t year) {
   first[12] = year == 9999 ? CalcFirstWeekDayOutOfRange(10000, 1)
                            : ComputeFirstWeekDay(static_cast<std::int16_t>(year + 1), 1);
   std::uint64_t bits = kFilled;
+  int days_before = 0;  // days of the year before month i + 2
   for (std::size_t i = 0; i < 12; ++i) {
     int gap = first[i + 1] - first[i];  // [-6, 6]
     if (gap <= 0) gap += 7;             // [1, 7]; 28 + gap is 29 to 32 in every valid year
-    bits |= static_cast<std::uint64_t>(gap - 1) << (2 * i);
+    days_before += 28 + gap;
+    // 0 or 1 in every year of the range (see YearShape).
+    const int late = days_before - detail::kFloorMeanStarts[i + 2];
+    bits |= static_cast<std::uint64_t>(late & 1) << i;
   }
   bits |= static_cast<std::uint64_t>(first[0]) << 24;
   const std::int32_t start = CountOnWeekday(year, 1, 1, static_cast<std::int16_t>(first[0]));

@@ -16,6 +16,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <sauramiti/calendar/calendar_tables.hpp>
 
 namespace sauramiti::SauramitiRoutine {
 
@@ -23,12 +24,27 @@ namespace sauramiti::SauramitiRoutine {
 // governs its year, computed afresh.
 std::int16_t ComputeFirstWeekDay(std::int16_t year, std::int16_t month);
 
+namespace detail {
+// floor(MonthStartTable[m - 1]) for m = 1 to 13: the whole days of the mean start of month m
+// (13: the year's end).
+constexpr std::array<int, 14> FloorMeanStarts() {
+  std::array<int, 14> starts{};
+  for (std::size_t m = 1; m <= 13; ++m) starts[m] = static_cast<int>(MonthStartTable[m - 1]);
+  return starts;
+}
+inline constexpr std::array<int, 14> kFloorMeanStarts = FloorMeanStarts();
+}  // namespace detail
+
 // One BS year packed into 64 bits:
-//   bits  0-23  the lengths of months 1 to 12 less 29, two bits each, month 1 lowest
+//   bits  0-11  for months 2 to 13 (13: the year's end), whether the month starts one day after
+//               the whole days of its mean start: days before month m = floor(mean start) + bit
 //   bits 24-26  the weekday code (1 to 7) of the first day of month 1
 //   bits 27-49  the Kali Ahargana of the first day of month 1 (at most 4764067 < 2^23)
 //   bit  63     set once the word holds a year
-// Every month of years 1 to 9999 has 29 to 32 days, which the two bits per month rely on.
+// One bit is enough: a civil month starts between 1 day before and 0.92 days after its mean
+// start, the running sum of the solar month lengths, in every year of the range (the tests
+// that convert every day, and those that check every month against the formulas, confirm it),
+// so its start is floor(mean start) or the day after.
 class YearShape {
  public:
   constexpr explicit YearShape(std::uint64_t bits) noexcept : bits_(bits) {}
@@ -42,18 +58,16 @@ class YearShape {
   constexpr std::int32_t StartCount() const noexcept {
     return static_cast<std::int32_t>((bits_ >> 27) & 0x7FFFFF);
   }
-  // Length of month 1 to 12: [29, 32].
-  constexpr int MonthLength(int month) const noexcept {
-    return 29 + static_cast<int>((bits_ >> (2 * (month - 1))) & 3);
-  }
   // Days of the year before month 1 to 13 (13 gives the year's length): [0, 366].
   constexpr int DaysBeforeMonth(int month) const noexcept {
-    // 29 a month, plus the two-bit excesses of the earlier months added in parallel: pairs of
-    // fields into 4-bit sums, those into bytes, and the three bytes by one multiplication.
-    const auto fields = static_cast<std::uint32_t>(bits_) & ((1U << (2 * (month - 1))) - 1);
-    const std::uint32_t nibbles = (fields & 0x333333U) + ((fields >> 2) & 0x333333U);  // [0, 6]
-    const std::uint32_t bytes = (nibbles & 0x0F0F0FU) + ((nibbles >> 4) & 0x0F0F0FU);  // [0, 12]
-    return 29 * (month - 1) + static_cast<int>(((bytes * 0x010101U) >> 16) & 0xFFU);
+    // Month m's bit is bit m - 2; shifted one place up, month 1 reads the clear bit 0 (it starts
+    // the year, and its mean start is 0).
+    const auto late = static_cast<int>(((bits_ << 1) >> (month - 1)) & 1);
+    return detail::kFloorMeanStarts[static_cast<std::size_t>(month)] + late;
+  }
+  // Length of month 1 to 12: [29, 32].
+  constexpr int MonthLength(int month) const noexcept {
+    return DaysBeforeMonth(month + 1) - DaysBeforeMonth(month);
   }
   // Weekday code (1 Sunday to 7 Saturday) of day 1 of month 1 to 12.
   constexpr int FirstWeekDay(int month) const noexcept {
@@ -66,11 +80,35 @@ class YearShape {
 };
 
 namespace detail {
+// For each day of a year (0 to 365), the last month whose mean start, the running sum of the
+// solar month lengths, is not after it.
+constexpr std::array<std::uint8_t, 366> MonthGuesses() {
+  std::array<std::uint8_t, 366> guesses{};
+  int month = 1;
+  for (int day = 0; day < 366; ++day) {
+    while (month < 12 && MonthStartTable[static_cast<std::size_t>(month)] <= day) ++month;
+    guesses[static_cast<std::size_t>(day)] = static_cast<std::uint8_t>(month);
+  }
+  return guesses;
+}
+inline constexpr std::array<std::uint8_t, 366> kMonthGuesses = MonthGuesses();
+
 // One word per year, index 1 to 9999; zero until the year is first asked for.
 extern std::array<std::atomic<std::uint64_t>, 10000> gYearWords;
 // Works the year out and stores its word; returns the word.
 std::uint64_t FillYearWord(std::int16_t year) noexcept;
 }  // namespace detail
+
+// The month (1 to 12) in which day `day_of_year` (0 to the year's length less 1) of the year
+// falls. A civil month starts within a day of its mean start: the first weekday formulas place
+// it between 1 day before and 0.92 days after the running sum of the solar month lengths (in
+// every year of the range, as the tests that convert every day confirm). So the month whose mean
+// start is the last one not after the day is the right month or the one before the right one, and
+// one comparison decides.
+constexpr int MonthOfDay(const YearShape& shape, int day_of_year) noexcept {
+  const int guess = detail::kMonthGuesses[static_cast<std::size_t>(day_of_year)];
+  return guess + (day_of_year >= shape.DaysBeforeMonth(guess + 1) ? 1 : 0);
+}
 
 // The shape of a valid year (1 to 9999): computed on first use, then read from memory.
 // Thread-safe and lock-free; inline, since every conversion reads one or two years.

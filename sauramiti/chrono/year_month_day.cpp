@@ -18,8 +18,8 @@ constexpr std::int64_t kUnixEpochCount = 1852122;
 // tests check both against the table.
 constexpr std::int64_t kFirstCount = 1112210;
 constexpr std::int64_t kEndCount = 4764433;
-// The model's mean year, in ten-thousandths of a day, for a first guess at a count's year.
-constexpr std::int64_t kMeanYearE4 = 3652588;
+// The model's year, 365.25875648 days, in hundred-millionths of a day.
+constexpr std::int64_t kMeanYearE8 = 36525875648;
 
 constexpr bool InRange(int year, unsigned month) noexcept {
   return year >= 1 && year <= 9999 && month >= 1 && month <= 12;
@@ -33,15 +33,19 @@ YearShape Shape(int year, const calendar& /*cal*/) noexcept {
 
 year_month_day FromCount(std::int64_t count, const calendar& cal) noexcept {
   if (count < kFirstCount || count >= kEndCount) return {};
-  const std::int64_t offset = count - kFirstCount;                // [0, 3652222]
-  int year = static_cast<int>(offset * 10000 / kMeanYearE4) + 1;  // within a year of the answer
+  // Year y starts between 0.29 days before and 0.81 days after day 1112210 + (y - 1) x
+  // 365.25875648 of the count: a guess from the middle of that band is right but for days
+  // within a day of a year's start, where one step mends it.
+  const std::int64_t offset = (count - kFirstCount) * 100000000 - 26000000;  // 1e-8 days
+  int year = static_cast<int>(offset / kMeanYearE8) + 1;                     // [1, 9999]
   YearShape shape = Shape(year, cal);
-  while (count < shape.StartCount()) shape = Shape(--year, cal);
-  while (count >= shape.StartCount() + shape.DaysBeforeMonth(13)) shape = Shape(++year, cal);
+  if (count < shape.StartCount()) {
+    shape = Shape(--year, cal);
+  } else if (count >= shape.StartCount() + shape.DaysBeforeMonth(13)) {
+    shape = Shape(++year, cal);
+  }
   const int day_of_year = static_cast<int>(count - shape.StartCount());  // [0, 365]
-  // No month is longer than 32 days, so the month is at least this, and at most two more.
-  int month = day_of_year / 32 + 1;
-  while (day_of_year >= shape.DaysBeforeMonth(month + 1)) ++month;
+  const int month = SauramitiRoutine::MonthOfDay(shape, day_of_year);
   return {year, static_cast<unsigned>(month),
           static_cast<unsigned>(day_of_year - shape.DaysBeforeMonth(month) + 1)};
 }

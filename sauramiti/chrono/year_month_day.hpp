@@ -36,8 +36,10 @@ namespace sauramiti::bs {
 class year_month_day {
  public:
   year_month_day() = default;
+  // A month or day above 65535 is kept as 65535, which is no month or day either: the value is
+  // eight bytes, passed and returned in one register.
   constexpr year_month_day(int year, unsigned month, unsigned day) noexcept
-      : year_(year), month_(month), day_(day) {}
+      : year_(year), month_(Narrow(month)), day_(Narrow(day)) {}
   // The BS date of a day, as from_sys_days(day): a day outside the range is not ok().
   explicit year_month_day(std::chrono::sys_days day) noexcept;
   // The day of the date, as to_sys_days(*this).
@@ -55,9 +57,13 @@ class year_month_day {
                                                     const year_month_day&) = default;
 
  private:
-  int year_ = 0;
-  unsigned month_ = 0;
-  unsigned day_ = 0;
+  static constexpr std::uint16_t Narrow(unsigned value) noexcept {
+    return value > 0xFFFFU ? std::uint16_t{0xFFFF} : static_cast<std::uint16_t>(value);
+  }
+
+  std::int32_t year_ = 0;
+  std::uint16_t month_ = 0;
+  std::uint16_t day_ = 0;
 };
 
 // Days in a BS month (29 to 32); 0 for a year outside 1 to 9999 or a month outside 1 to 12.
