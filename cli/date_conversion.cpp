@@ -21,6 +21,8 @@ DateConversion Failed(std::string why) { return {false, std::move(why), {}, {}};
 // The conversion of a checked date: the control's text (or its ISO form) and the typed dates.
 DateConversion Converted(std::string controlText, const bs::year_month_day& date,
                          const DateOptions& options, DateDirection direction) {
+  // A plain conversion needs the control's text alone; the typed dates are for --iso and --json.
+  if (!options.iso && !options.json) return {true, std::move(controlText), {}, {}};
   const std::chrono::sys_days day = bs::to_sys_days(date);
   const std::chrono::year_month_day ad{day};
   std::string text = std::move(controlText);
@@ -69,6 +71,12 @@ DateConversion GregorianToBs(std::string_view input, const DateOptions& options)
   if (!date) return Failed("not a Gregorian date of the form yyyy-mm-dd");
   if (!routine::IsValidDate(date->year, date->month, date->day, disEnglish)) {
     return Failed("no such Gregorian date in the years 1 to 9999");
+  }
+  if (!options.iso && !options.json) {
+    return {true,
+            routine::English2NepaliDate(date->year, date->month, date->day, options.separator),
+            {},
+            {}};
   }
   const std::chrono::year_month_day ad{std::chrono::year{date->year},
                                        std::chrono::month{static_cast<unsigned>(date->month)},
