@@ -23,7 +23,7 @@
 // Arithmetic: days through sys_days (`add_days`, or sys_days arithmetic); months and years with
 // `+` and `-` (std::chrono::months, std::chrono::years). Adding months or years keeps the day
 // unless the new month is shorter, in which case the day becomes the new month's last day
-// ("clamping", as most date libraries do): Bhadra 32, 2081 plus one month is Asvin 30, 2081.
+// ("clamping", as most date libraries do): Bhadra 31, 2081 plus one month is Asvin 30, 2081.
 #pragma once
 
 #include <chrono>
