@@ -96,9 +96,22 @@ double YearStartOrZero(std::int16_t year) noexcept {
   return IsValidYear(year) ? ShapeOfYear(year).StartCount() : 0;
 }
 
+// The last whole count the walk below converts: BS 9999/01/03. From the next count on, the
+// year estimate is 9999 and the year after it, 10000, fails.
+constexpr double kLastConvertibleCount = 4764069;
+
 DateOfCount DateOfAhargana(double K) {
   if (std::isnan(K) || std::isinf(K)) Raise(kOverflow);
   if (K < kFirstCount) Raise(kSubscriptOutOfRange);
+  // A whole count of the range is a day of the year table: the walk below comes to the same
+  // date for each of them (the tests convert every day both ways).
+  if (K <= kLastConvertibleCount && K == std::floor(K)) {
+    const DateOfDay date = DateOfDayCount(static_cast<std::int32_t>(K));
+    const int weekday = ShapeOfYear(static_cast<std::int16_t>(date.year)).FirstWeekDay(date.month);
+    return {static_cast<std::int16_t>(date.year), static_cast<std::int16_t>(date.month),
+            static_cast<std::int16_t>(date.day),
+            static_cast<std::int16_t>((weekday + date.day - 2) % 7 + 1)};
+  }
 
   // Estimate the year in 360-day solar years. The solar count is positive here (at least 357),
   // so the integer quotient is floor(solar / 360).

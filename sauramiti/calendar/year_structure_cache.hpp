@@ -141,4 +141,35 @@ inline double CachedYearStartAhargana(std::int16_t year) noexcept {
   return ShapeOfYear(year).StartCount();
 }
 
+// A BS date of the range as numbers.
+struct DateOfDay {
+  int year;
+  int month;
+  int day;
+};
+
+// The first day of BS year 1 and the day after 9999/12/31 (year 9999 has 366 days), as Kali
+// Ahargana counts.
+inline constexpr std::int32_t kFirstDayCount = 1112210;
+inline constexpr std::int32_t kEndDayCount = 4764433;
+
+// The BS date of a whole Kali Ahargana of [kFirstDayCount, kEndDayCount).
+inline DateOfDay DateOfDayCount(std::int32_t count) noexcept {
+  // Year y starts between 0.29 days before and 0.81 days after day 1112210 + (y - 1) x
+  // 365.25875648 of the count: a guess from the middle of that band is right but for days
+  // within a day of a year's start, where one step mends it.
+  const std::int64_t offset =
+      std::int64_t{count - kFirstDayCount} * 100000000 - 26000000;  // in 1e-8 days
+  auto year = static_cast<std::int16_t>(offset / 36525875648 + 1);  // [1, 9999]
+  YearShape shape = ShapeOfYear(year);
+  if (count < shape.StartCount()) {
+    shape = ShapeOfYear(--year);
+  } else if (count >= shape.StartCount() + shape.DaysBeforeMonth(13)) {
+    shape = ShapeOfYear(++year);
+  }
+  const int day_of_year = count - shape.StartCount();  // [0, 365]
+  const int month = MonthOfDay(shape, day_of_year);
+  return {year, month, day_of_year - shape.DaysBeforeMonth(month) + 1};
+}
+
 }  // namespace sauramiti::SauramitiRoutine

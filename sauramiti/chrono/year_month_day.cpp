@@ -14,12 +14,8 @@ using std::chrono::sys_days;
 // Kali Ahargana of 1970-01-01, the day sys_days counts from (Julian day 2440587.5, less the
 // 588465.5 that separates the two counts).
 constexpr std::int64_t kUnixEpochCount = 1852122;
-// The first day of BS 1/1/1 and the day after BS 9999/12/31 (year 9999 has 366 days); the
-// tests check both against the table.
-constexpr std::int64_t kFirstCount = 1112210;
-constexpr std::int64_t kEndCount = 4764433;
-// The model's year, 365.25875648 days, in hundred-millionths of a day.
-constexpr std::int64_t kMeanYearE8 = 36525875648;
+constexpr std::int64_t kFirstCount = SauramitiRoutine::kFirstDayCount;
+constexpr std::int64_t kEndCount = SauramitiRoutine::kEndDayCount;
 
 constexpr bool InRange(int year, unsigned month) noexcept {
   return year >= 1 && year <= 9999 && month >= 1 && month <= 12;
@@ -31,23 +27,11 @@ YearShape Shape(int year, const calendar& /*cal*/) noexcept {
   return ShapeOfYear(static_cast<std::int16_t>(year));
 }
 
-year_month_day FromCount(std::int64_t count, const calendar& cal) noexcept {
+year_month_day FromCount(std::int64_t count, const calendar& /*cal*/) noexcept {
   if (count < kFirstCount || count >= kEndCount) return {};
-  // Year y starts between 0.29 days before and 0.81 days after day 1112210 + (y - 1) x
-  // 365.25875648 of the count: a guess from the middle of that band is right but for days
-  // within a day of a year's start, where one step mends it.
-  const std::int64_t offset = (count - kFirstCount) * 100000000 - 26000000;  // 1e-8 days
-  int year = static_cast<int>(offset / kMeanYearE8) + 1;                     // [1, 9999]
-  YearShape shape = Shape(year, cal);
-  if (count < shape.StartCount()) {
-    shape = Shape(--year, cal);
-  } else if (count >= shape.StartCount() + shape.DaysBeforeMonth(13)) {
-    shape = Shape(++year, cal);
-  }
-  const int day_of_year = static_cast<int>(count - shape.StartCount());  // [0, 365]
-  const int month = SauramitiRoutine::MonthOfDay(shape, day_of_year);
-  return {year, static_cast<unsigned>(month),
-          static_cast<unsigned>(day_of_year - shape.DaysBeforeMonth(month) + 1)};
+  const SauramitiRoutine::DateOfDay date = SauramitiRoutine::DateOfDayCount(
+      static_cast<std::int32_t>(count));  // the model's; another calendar's table goes here
+  return {date.year, static_cast<unsigned>(date.month), static_cast<unsigned>(date.day)};
 }
 
 // The count of an ok() date.

@@ -1,3 +1,4 @@
+#include <chrono>
 #include <optional>
 #include <sauramiti/calendar/calendar_tables.hpp>
 #include <sauramiti/calendar/date_text.hpp>
@@ -12,6 +13,8 @@ namespace {
 
 // Julian day of the midnight at which Kali Ahargana 0 begins.
 constexpr double kKaliEpochJulianDay = 588465.5;
+// The Kali Ahargana of 1970-01-01, where std::chrono::sys_days counts from.
+constexpr std::int64_t kUnixEpochKali = 1852122;
 // The whole day number of Kali Ahargana 0 (its Julian day at noon).
 constexpr std::int32_t kKaliEpochDayNumber = 588466;
 
@@ -52,7 +55,12 @@ std::string Nepali2EnglishDate(std::int16_t myYear, std::int16_t myMonth, std::i
 std::string English2NepaliDate(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
                                std::int32_t sepCode) {
   if (!IsValidDate(myYear, myMonth, myDay, disEnglish)) return kInvalidGregorianDateText;
-  const double kali = GregorianToJulianDay(myYear, myMonth, myDay) - kKaliEpochJulianDay;
+  // GregorianToJulianDay less 588465.5, counted as std::chrono counts a proleptic Gregorian
+  // date: the same whole number for every date of years 1 to 9999 (the tests compare them all).
+  const std::chrono::sys_days day{std::chrono::year{myYear} /
+                                  std::chrono::month{static_cast<unsigned>(myMonth)} /
+                                  std::chrono::day{static_cast<unsigned>(myDay)}};
+  const auto kali = static_cast<double>(day.time_since_epoch().count() + kUnixEpochKali);
   return AharGana2NepaliDate(kali, sepCode);
 }
 

@@ -82,6 +82,29 @@ TEST(DayNumberSweepTest, JulianBeforeTheSwitch) {
   EXPECT_EQ(faults.count, 0);
 }
 
+// Every Gregorian date of years 1 to 9999: the classic day count and std::chrono's agree, so a
+// conversion may use either.
+TEST(DayNumberSweepTest, GregorianDatesCountAsStdChronoCountsThem) {
+  Faults faults;
+  for (int y = 1; y <= 9999; ++y) {
+    for (unsigned m = 1; m <= 12; ++m) {
+      const auto last = static_cast<unsigned>(std::chrono::year_month_day_last{
+          std::chrono::year{y} / std::chrono::month{m} / std::chrono::last}
+                                                  .day());
+      for (unsigned d = 1; d <= last; ++d) {
+        const std::chrono::sys_days day{std::chrono::year{y} / std::chrono::month{m} /
+                                        std::chrono::day{d}};
+        const double julian =
+            GregorianToJulianDay(static_cast<std::int16_t>(y), static_cast<std::int16_t>(m),
+                                 static_cast<std::int16_t>(d));
+        faults.Check(julian == static_cast<double>(day.time_since_epoch().count()) + 2440587.5, y,
+                     "count");
+      }
+    }
+  }
+  EXPECT_EQ(faults.count, 0);
+}
+
 TEST(DayNumberSweepTest, JulianDaysGoThroughTheWholeDayNumber) {
   EXPECT_EQ(JulianDayToGregorian(2451544.5), (GregorianDate{2000, 1, 1}));
   EXPECT_EQ(JulianDayToGregorian(2451545.4999), (GregorianDate{2000, 1, 1}));
