@@ -24,14 +24,6 @@ int DayShown(const platform::Label& cell) {
   return static_cast<int>(*number);
 }
 
-// The cell of the control's selected look, -1 when none has it.
-int HighlightedCell(const view::ChildControls& children) {
-  for (std::size_t j = 0; j < children.lblDay.size(); ++j) {
-    if (children.lblDay[j]->S3() == 0) return static_cast<int>(j);
-  }
-  return -1;
-}
-
 }  // namespace
 
 PickerKey PickerKeyForCharacter(int character) {
@@ -75,10 +67,9 @@ Picker::Picker(const PickerSetup& setup, platform::LocalDate today) : control_(h
   script_ = setup.nepali ? Script::Devanagari : Script::AsStored;
 
   const view::ChildControls& children = control_.Children();
-  const int highlighted = HighlightedCell(children);
-  focusDay_ =
-      highlighted < 0 ? 1 : DayShown(*children.lblDay[static_cast<std::size_t>(highlighted)]);
-  if (focusDay_ == 0) focusDay_ = 1;
+  // The cursor starts on the selected day, today, read as a typed date rather than off a cell.
+  const bs::year_month_day selected = control_.SelectedDate();
+  focusDay_ = selected.ok() ? static_cast<int>(selected.day()) : 1;
   startYearText_ = children.cboYear->Text();
   startMonthIndex_ = children.CBoMonth->ListIndex();
   startDay_ = focusDay_;
@@ -99,9 +90,9 @@ int Picker::FocusCell() const {
 }
 
 int Picker::LastDay() const {
-  int last = 0;
-  for (const auto& cell : control_.Children().lblDay) last = std::max(last, DayShown(*cell));
-  return last;
+  // The month the lists show is the control's year and month.
+  return static_cast<int>(
+      bs::days_in_month(control_.year(), static_cast<unsigned>(control_.month())));
 }
 
 void Picker::KeepDayInMonth() { focusDay_ = std::clamp(focusDay_, 1, std::max(1, LastDay())); }
