@@ -97,10 +97,19 @@ Without DATE, converts one date a line from standard input to one line each (an 
 for a date that fails). A date that cannot be converted is reported on standard error; the
 exit status is then 1.
 
+--iso prints yyyy-mm-dd in the proleptic Gregorian calendar (also before 1582, as ISO 8601
+counts). --json prints one JSON object a line:
+  {"input": "2059/01/01", "text": "04/14/2002",
+   "bs": {"year": 2059, "month": 1, "day": 1, "weekday": 1, "iso": "2059-01-01"},
+   "ad": {"year": 2002, "month": 4, "day": 14, "iso": "2002-04-14"}, "kali_ahargana": 1863913}
+"text" is the line printed without --json; "weekday" runs 1 Sunday ... 7 Saturday; "ad" is
+proleptic Gregorian. A date that fails gives {"input": ..., "error": ...}.
+
 Examples:
   sauramiti to-ad 2059/01/01                    04/14/2002
   sauramiti to-ad --sep 1 --style 2 2059.01.01  2002-04-14
-  sauramiti to-ad 2059/01/01/1 2081-01-01       04/14/2002 and 04/13/2024)";
+  sauramiti to-ad 2059/01/01/1 2081-01-01       04/14/2002 and 04/13/2024
+  sauramiti to-ad --json 2059/01/01 | jq .ad.iso  "2002-04-14")";
 
 constexpr const char* kToBsFooter =
     R"(A Gregorian date is year-month-day of the years 1 to 9999, with "-", "/", "." or "÷"
@@ -109,8 +118,12 @@ between the numbers. Prints the BS Value string yyyy/mm/dd/w (w the weekday: 1 S
 from standard input to one line each (an empty line for a date that fails). A date that
 cannot be converted is reported on standard error; the exit status is then 1.
 
+--iso prints the BS date as yyyy-mm-dd, without the weekday. --json prints one JSON object a
+line, the same as to-ad's (see sauramiti to-ad --help), "text" being the Value string.
+
 Examples:
   sauramiti to-bs 2002-04-14             2059/01/01/1
+  sauramiti to-bs --iso 2002-04-14       2059-01-01
   sauramiti to-bs --sep 3 2002-04-14     2059÷01÷01÷1
   sort dates.txt | sauramiti to-bs)";
 
@@ -323,6 +336,9 @@ void AddDateOptions(CLI::App& command, DateOptions& options, bool withStyle) {
                     "date style: 0 mm/dd/yyyy (default), 1 dd/mm/yyyy, 2 yyyy/mm/dd")
         ->check(CLI::Range(0, 2));
   }
+  command.add_flag("--iso", options.iso,
+                   "ISO 8601 dates yyyy-mm-dd instead of the control's texts");
+  command.add_flag("--json", options.json, "one JSON object a line (its keys: see below)");
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include <cli/date_conversion.hpp>
 #include <cli/typed_date.hpp>
+#include <cstdio>
 #include <optional>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/calendar/calendar_tables.hpp>
 #include <sauramiti/calendar/enumerations.hpp>
 #include <sauramiti/calendar/month_structure.hpp>
+#include <sauramiti/chrono.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
+#include <sauramiti/platform/headless/json_string.hpp>
 
 namespace sauramiti::cli {
 
@@ -13,7 +16,28 @@ namespace routine = SauramitiRoutine;
 
 namespace {
 
-DateConversion Failed(std::string why) { return {false, std::move(why)}; }
+DateConversion Failed(std::string why) { return {false, std::move(why), {}, {}}; }
+
+// The conversion of a checked date: the control's text (or its ISO form) and the typed dates.
+DateConversion Converted(std::string controlText, const bs::year_month_day& date,
+                         const DateOptions& options, DateDirection direction) {
+  // A plain conversion needs the control's text alone; the typed dates are for --iso and --json.
+  if (!options.iso && !options.json) return {true, std::move(controlText), {}, {}};
+  const std::chrono::sys_days day = bs::to_sys_days(date);
+  const std::chrono::year_month_day ad{day};
+  std::string text = std::move(controlText);
+  if (options.iso) {
+    if (direction == DateDirection::ToBs) {
+      text = bs::to_string(date);
+    } else {
+      char iso[16];
+      std::snprintf(iso, sizeof iso, "%04d-%02u-%02u", static_cast<int>(ad.year()),
+                    static_cast<unsigned>(ad.month()), static_cast<unsigned>(ad.day()));
+      text = iso;
+    }
+  }
+  return {true, std::move(text), date, ad};
+}
 
 // A date written day first ("14-04-2002") reads as year 14, month 4, day 2002, which exists in no
 // calendar; saying so points at the order instead of only refusing the date.
@@ -25,7 +49,9 @@ std::string OrderHint(const TypedDate& date, std::string_view form) {
 DateConversion BsToGregorian(std::string_view input, const DateOptions& options) {
   const std::optional<TypedDate> date = ReadTypedDate(input, /*allowWeekday=*/true);
   if (!date) return Failed("not a BS date of the form yyyy/mm/dd");
-  if (!routine::IsValidDate(date->year, date->month, date->day, disNepali)) {
+  const bs::year_month_day typed{date->year, static_cast<unsigned>(date->month),
+                                 static_cast<unsigned>(date->day)};
+  if (!typed.ok()) {
     return Failed("no such date in the BS calendar (years 1 to 9999)" +
                   OrderHint(*date, "yyyy/mm/dd"));
   }
@@ -33,16 +59,22 @@ DateConversion BsToGregorian(std::string_view input, const DateOptions& options)
     if (!routine::IsValidWeekDay(*date->weekday)) {
       return Failed("the weekday code must be 1 (Sunday) to 7 (Saturday)");
     }
-    const std::int16_t actual = routine::GetWeekDay(date->year, date->month, date->day);
+    const auto actual = static_cast<std::int16_t>(bs::weekday(typed).c_encoding() + 1);
     if (*date->weekday != actual) {
       return Failed("the date falls on weekday " + std::to_string(actual) + ", not " +
                     std::to_string(*date->weekday));
     }
   }
   // The date is checked, so it goes in without a weekday: the conversion places it by its day.
-  return {true, routine::Nepali2EnglishDate(date->year, date->month, date->day, 9,
-                                            options.separator, options.style)};
+  std::string text = options.iso ? std::string()
+                                 : routine::Nepali2EnglishDate(date->year, date->month, date->day,
+                                                               9, options.separator, options.style);
+  return Converted(std::move(text), typed, options, DateDirection::ToAd);
 }
+
+// The last day the control's conversion to a BS date reaches: BS 9999/01/03, where its year
+// estimate would need year 10000. Later days fail as they do without --iso or --json.
+constexpr std::int32_t kLastConvertibleCount = 4764069;
 
 DateConversion GregorianToBs(std::string_view input, const DateOptions& options) {
   const std::optional<TypedDate> date = ReadTypedDate(input, /*allowWeekday=*/false);
@@ -50,7 +82,25 @@ DateConversion GregorianToBs(std::string_view input, const DateOptions& options)
   if (!routine::IsValidDate(date->year, date->month, date->day, disEnglish)) {
     return Failed("no such Gregorian date in the years 1 to 9999" + OrderHint(*date, "yyyy-mm-dd"));
   }
-  return {true, routine::English2NepaliDate(date->year, date->month, date->day, options.separator)};
+  if (!options.iso && !options.json) {
+    return {true,
+            routine::English2NepaliDate(date->year, date->month, date->day, options.separator),
+            {},
+            {}};
+  }
+  const std::chrono::year_month_day ad{std::chrono::year{date->year},
+                                       std::chrono::month{static_cast<unsigned>(date->month)},
+                                       std::chrono::day{static_cast<unsigned>(date->day)}};
+  const bs::year_month_day typed = bs::from_sys_days(std::chrono::sys_days{ad});
+  if (!typed.ok() || bs::kali_ahargana(typed) > kLastConvertibleCount) {
+    // The control's own answer for these days: run-time error 9.
+    return Failed("cannot be converted: error 9 (" +
+                  std::string(ErrorDescription(kSubscriptOutOfRange)) + ")");
+  }
+  std::string text = options.iso ? std::string()
+                                 : routine::English2NepaliDate(date->year, date->month, date->day,
+                                                               options.separator);
+  return Converted(std::move(text), typed, options, DateDirection::ToBs);
 }
 
 std::string_view CommandName(DateDirection direction) {
@@ -60,6 +110,45 @@ std::string_view CommandName(DateDirection direction) {
 void Report(std::ostream& err, DateDirection direction, std::string_view input,
             std::string_view why) {
   err << "sauramiti " << CommandName(direction) << ": \"" << input << "\": " << why << '\n';
+}
+
+std::string IsoText(int year, unsigned month, unsigned day) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u", year, month, day);
+  return text;
+}
+
+// One JSON object (one line) for a conversion.
+void WriteJson(std::ostream& out, std::string_view input, const DateConversion& result) {
+  using headless::QuoteJsonString;
+  out << "{\"input\": " << QuoteJsonString(input);
+  if (!result.converted) {
+    out << ", \"error\": " << QuoteJsonString(result.text) << '}';
+    return;
+  }
+  const bs::year_month_day& date = result.bs;
+  const auto year = static_cast<int>(result.ad.year());
+  const auto month = static_cast<unsigned>(result.ad.month());
+  const auto day = static_cast<unsigned>(result.ad.day());
+  out << ", \"text\": " << QuoteJsonString(result.text) << ", \"bs\": {\"year\": " << date.year()
+      << ", \"month\": " << date.month() << ", \"day\": " << date.day()
+      << ", \"weekday\": " << bs::weekday(date).c_encoding() + 1 << ", \"iso\": \""
+      << bs::to_string(date) << "\"}, \"ad\": {\"year\": " << year << ", \"month\": " << month
+      << ", \"day\": " << day << ", \"iso\": \"" << IsoText(year, month, day)
+      << "\"}, \"kali_ahargana\": " << bs::kali_ahargana(date) << '}';
+}
+
+// Writes the answer for one input (without the line end); false when it failed.
+bool Answer(DateDirection direction, std::string_view input, const DateOptions& options,
+            std::ostream& out, std::ostream& err) {
+  const DateConversion result = ConvertTypedDate(direction, input, options);
+  if (!result.converted) Report(err, direction, input, result.text);
+  if (options.json) {
+    WriteJson(out, input, result);
+  } else if (result.converted) {
+    out << result.text;
+  }
+  return result.converted;
 }
 
 }  // namespace
@@ -83,13 +172,10 @@ int RunDateConversion(DateDirection direction, std::span<const std::string> date
   bool anyFailed = false;
   if (!dates.empty()) {
     for (const std::string& input : dates) {
-      const DateConversion result = ConvertTypedDate(direction, input, options);
-      if (result.converted) {
-        out << result.text << '\n';
-      } else {
-        anyFailed = true;
-        Report(err, direction, input, result.text);
-      }
+      const bool converted = Answer(direction, input, options, out, err);
+      anyFailed = anyFailed || !converted;
+      // Without --json a failed date has no line of its own; its report is on the error stream.
+      if (converted || options.json) out << '\n';
     }
     out.flush();
     return anyFailed ? 1 : 0;
@@ -98,15 +184,7 @@ int RunDateConversion(DateDirection direction, std::span<const std::string> date
   std::string line;
   while (std::getline(in, line)) {
     const std::string_view input = TrimLine(line);
-    if (!input.empty()) {
-      const DateConversion result = ConvertTypedDate(direction, input, options);
-      if (result.converted) {
-        out << result.text;
-      } else {
-        anyFailed = true;
-        Report(err, direction, input, result.text);
-      }
-    }
+    if (!input.empty()) anyFailed = !Answer(direction, input, options, out, err) || anyFailed;
     out << '\n';
     if (flushEachLine) out.flush();
   }

@@ -12,11 +12,24 @@
 // still converted, and the command ends with status 1. When reading standard input, every input
 // line gets exactly one output line - an empty one for a blank or failed line - so that output
 // line N always answers input line N.
+//
+// For scripts, --iso writes each result as an ISO 8601 date instead: to-ad "2002-04-14" (the
+// proleptic Gregorian calendar, as ISO 8601 and std::chrono count, also before 1582), to-bs
+// "2059-01-01". --json writes one JSON object a line (JSON Lines), for a converted date
+//   {"input": "2059/01/01", "text": "04/14/2002",
+//    "bs": {"year": 2059, "month": 1, "day": 1, "weekday": 1, "iso": "2059-01-01"},
+//    "ad": {"year": 2002, "month": 4, "day": 14, "iso": "2002-04-14"}, "kali_ahargana": 1863913}
+// ("text" is the line the command prints without --json, --iso respected; "weekday" is the
+// control's code, 1 Sunday to 7 Saturday; "ad" is proleptic Gregorian), and for a date that
+// fails {"input": "2059/13/01", "error": "..."} (the error goes to the error stream as well).
+// Both directions convert exactly the dates they convert without these options.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <istream>
 #include <ostream>
+#include <sauramiti/chrono/year_month_day.hpp>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,12 +41,17 @@ enum class DateDirection { ToAd, ToBs };
 struct DateOptions {
   std::int32_t separator = 0;  // 0 "/", 1 "-", 2 ".", 3 "÷"
   std::int32_t style = 0;      // to-ad only: 0 mm/dd/yyyy, 1 dd/mm/yyyy, 2 yyyy/mm/dd
+  bool iso = false;            // ISO 8601 dates instead of the control's texts
+  bool json = false;           // one JSON object a line
 };
 
-// The converted text of one date, or, when `converted` is false, why it could not be.
+// The converted text of one date, or, when `converted` is false, why it could not be; and the
+// date on both calendars when converted.
 struct DateConversion {
   bool converted = false;
   std::string text;
+  bs::year_month_day bs;
+  std::chrono::year_month_day ad;
 };
 
 DateConversion ConvertTypedDate(DateDirection direction, std::string_view input,

@@ -45,8 +45,7 @@ void RequireMonth(const Sauramiti& control, YearMonth month) {
 void ShowFirstDay(Sauramiti& control, std::int16_t year, std::int16_t month) {
   RequireMonth(control, {year, month});
   WidenYearList(control, year);
-  const std::int16_t weekday = control.GetWeekDay(year, month, 1);
-  control.Value(SauramitiRoutine::MakeValueString(year, month, 1, weekday, control.Separator()));
+  control.SelectDate(bs::year_month_day{year, static_cast<unsigned>(month), 1});
 }
 
 YearMonth Step(YearMonth month, int months) {

@@ -1,9 +1,15 @@
+#include <chrono>
 #include <cli/today.hpp>
-#include <sauramiti/control/sauramiti.hpp>
-#include <sauramiti/platform/headless/headless_host.hpp>
+#include <sauramiti/base/runtime_error.hpp>
+#include <sauramiti/calendar/calendar_names.hpp>
+#include <sauramiti/calendar/date_text.hpp>
+#include <sauramiti/chrono.hpp>
+#include <sauramiti/convert/bs_gregorian.hpp>
+#include <sauramiti/convert/date_string_forms.hpp>
 #include <sauramiti/platform/headless/json_string.hpp>
 #include <sauramiti/platform/headless/value_format.hpp>
 #include <sauramiti/view/legacy_font_transcoder.hpp>
+#include <stdexcept>
 #include <string>
 #include <terminal/display_width.hpp>
 #include <utility>
@@ -22,19 +28,45 @@ struct TodaysDate {
   std::int32_t UjjainAhargana = 0;
 };
 
+// The day the control's conversion to a BS date reaches last (BS 9999/01/03); a control whose
+// clock is later fails with run-time error 9, and so does this report.
+constexpr std::int32_t kLastConvertibleCount = 4764069;
+
+// The six values a new control instance would hold for `today` with these settings, worked out
+// from the typed date rather than by starting a control: the same conversions and texts that
+// the control's selected date runs through, in the same language.
 TodaysDate ReadTodaysDate(const TodayOptions& options, platform::LocalDate today) {
-  headless::HeadlessHost host;
-  host.SetToday(today);
-  Sauramiti control(host);
-  control.Initialize();
-  control.InitProperties();
-  if (options.nepali) control.English(0);
-  control.Separator(static_cast<MyYMDSeparatorConstants>(options.separator));
-  control.EnglishDateStyle(static_cast<MyEnglishDateStyleConstants>(options.style));
-  TodaysDate date{control.Value(),      control.DateValue(),  control.DateAD(),
-                  control.EngStrDate(), control.JulianDate(), control.UjjainAhargana()};
-  control.Terminate();
-  return date;
+  namespace R = SauramitiRoutine;
+  const std::chrono::year_month_day ad{std::chrono::year{today.year},
+                                       std::chrono::month{static_cast<unsigned>(today.month)},
+                                       std::chrono::day{static_cast<unsigned>(today.day)}};
+  if (!ad.ok()) throw std::invalid_argument("the clock's date is no Gregorian date");
+  const bs::year_month_day date = bs::from_sys_days(std::chrono::sys_days{ad});
+  if (!date.ok() || bs::kali_ahargana(date) > kLastConvertibleCount) {
+    Raise(kSubscriptOutOfRange);
+  }
+  const R::BsDateParts parts{static_cast<std::int16_t>(date.year()),
+                             static_cast<std::int16_t>(date.month()),
+                             static_cast<std::int16_t>(date.day()),
+                             static_cast<std::int16_t>(bs::weekday(date).c_encoding() + 1)};
+  const R::CalendarNames& names = options.nepali ? R::kNepaliLegacyNames : R::kEnglishNames;
+  const std::vector<std::string> months(names.months.begin(), names.months.end());
+  const std::vector<std::string> weekdays(names.weekdays.begin(), names.weekdays.end());
+  const std::vector<std::string> englishMonths(names.englishMonths.begin(),
+                                               names.englishMonths.end());
+  const std::int32_t kali = bs::kali_ahargana(date);
+  TodaysDate values;
+  values.Value =
+      R::FormatValueText(parts.year, parts.month, parts.day, parts.weekday, options.separator);
+  values.DateValue = R::LiteralBsDate(parts, months, weekdays);
+  values.DateAD = R::Nepali2EnglishDate(parts.year, parts.month, parts.day, parts.weekday,
+                                        options.separator, options.style);
+  values.EngStrDate =
+      R::EnglishLiteralDate(values.DateAD, options.style,
+                            static_cast<std::int16_t>(options.nepali ? 0 : -1), englishMonths);
+  values.JulianDate = kali + 588465.5;
+  values.UjjainAhargana = kali;
+  return values;
 }
 
 void WriteForPeople(std::ostream& out, const TodaysDate& date, bool devanagari) {

@@ -1,11 +1,12 @@
 // `sauramiti today`: today's BS date as a control shows it.
 //
-// A new control instance on the headless host, its clock fixed to the given day, supplies the
-// six date properties: Value (the BS date string), DateValue (the BS date written out), DateAD
-// (the Gregorian date text), EngStrDate (its long form), JulianDate and UjjainAhargana. The
-// separator and the Gregorian date style are set on the instance as a host would set them (so
-// both Value and DateAD take the separator), and --nepali switches the instance to Nepali.
-//
+// The six date properties a new control instance would hold on that day: Value (the BS date
+// string), DateValue (the BS date written out), DateAD (the Gregorian date text), EngStrDate
+// (its long form), JulianDate and UjjainAhargana, with the separator and the Gregorian date
+// style applied as a host would set them (so both Value and DateAD take the separator), in
+// Nepali with --nepali. No control is started: the values come from the typed date and the
+// same conversions and texts the control uses, and the tests hold them to a control's.
+
 // For people, one property a line, its name first:
 //   Value           2059/01/01/1
 //   DateValue       2059 Vaishaka 1, Sunday
@@ -35,7 +36,8 @@ struct TodayOptions {
 };
 
 // Writes the report for the local date `today`; a date the calendar cannot convert is a
-// RuntimeError.
+// RuntimeError (error 9, as the control raises), a date that does not exist an
+// std::invalid_argument.
 void WriteTodayReport(std::ostream& out, const TodayOptions& options, platform::LocalDate today);
 
 }  // namespace sauramiti::cli

@@ -23,13 +23,15 @@ std::optional<std::int16_t> ReadNumber(std::string_view text, std::size_t& pos) 
   return static_cast<std::int16_t>(value);
 }
 
-// The separator at `pos`, advancing past it; empty when there is none.
+// The separator at `pos`, advancing past it; empty when there is none. Three are one byte;
+// "÷" is two, and its first byte starts no other separator.
 std::string_view ReadSeparator(std::string_view text, std::size_t& pos) {
-  for (std::string_view separator : kSeparators) {
-    if (text.substr(pos, separator.size()) == separator) {
-      pos += separator.size();
-      return separator;
-    }
+  if (pos >= text.size()) return {};
+  const char first = text[pos];
+  if (first == '/' || first == '-' || first == '.') return text.substr(pos++, 1);
+  if (first == kSeparators[3][0] && text.substr(pos, 2) == kSeparators[3]) {
+    pos += 2;
+    return kSeparators[3];
   }
   return {};
 }

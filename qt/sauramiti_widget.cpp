@@ -290,6 +290,20 @@ void SauramitiWidget::setYear(int year) {
   Attempt([&] { control_->year(RoundToInt16(year)); });
 }
 
+sauramiti::bs::year_month_day SauramitiWidget::selectedDate() const {
+  return Read<sauramiti::bs::year_month_day>({}, [this] { return control_->SelectedDate(); });
+}
+QDate SauramitiWidget::selectedGregorianDate() const {
+  const sauramiti::bs::year_month_day date = selectedDate();
+  if (!date.ok()) return {};
+  // QDate counts Julian day numbers; sys_days counts from 1970-01-01, day number 2440588.
+  return QDate::fromJulianDay(sauramiti::bs::to_sys_days(date).time_since_epoch().count() +
+                              2440588);
+}
+void SauramitiWidget::setSelectedDate(const sauramiti::bs::year_month_day& date) {
+  Attempt([&] { control_->SelectDate(date); });
+}
+
 int SauramitiWidget::ujjainAhargana() const {
   return Read<int>(0, [this] { return control_->UjjainAhargana(); });
 }

@@ -162,6 +162,14 @@ class SauramitiWidget : public QWidget {
   QString toolTipText() const;
   void setToolTipText(const QString& text);
 
+  // The selected date as a typed BS date (as Value last set it, unchecked), and its Gregorian
+  // day (an invalid QDate when the selection is no day of the calendar). setSelectedDate selects
+  // a day as setting Value to its Value string would; a date that is not ok() is refused
+  // (error 5, reported as any failed setter is).
+  sauramiti::bs::year_month_day selectedDate() const;
+  QDate selectedGregorianDate() const;
+  void setSelectedDate(const sauramiti::bs::year_month_day& date);
+
   bool userMode() const { return host_->UserMode(); }
   void setUserMode(bool run);
 

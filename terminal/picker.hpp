@@ -24,7 +24,8 @@
 //   - Cancel ends it without a date.
 // On a page turn the cursor keeps its day number where the new month has it, else the month's
 // last day. A move the lists cannot make (a year beyond the ends of the year list) leaves
-// everything as it was and says why in Status(). How many days a month has is read off the grid.
+// everything as it was and says why in Status(). How many days the month shown has comes from
+// the typed date (bs::days_in_month), not from the cells.
 //
 // A run-time error raised by the control ends nothing: the picker reports it in Status().
 #pragma once

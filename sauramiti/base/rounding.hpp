@@ -16,9 +16,14 @@ namespace sauramiti {
 namespace detail {
 template <typename T>
 inline T RoundHalfEven(double x) {
-  // nearbyint rounds in the current mode, which is round-to-nearest-even unless a program
-  // changes it; the library never does.
-  const double r = std::nearbyint(x);
+  // Adding and taking away 2^52 leaves no bits below the units, so the sum rounds the
+  // magnitude to a whole number, ties to even, in the default rounding mode (which the library
+  // never changes): the answer of nearbyint, without its library call and its saving of the
+  // floating-point state. Magnitudes of 2^52 and more are whole already, and NaN stays NaN.
+  double r = x;
+  if (const double magnitude = std::fabs(x); magnitude < 0x1p52) {
+    r = std::copysign((magnitude + 0x1p52) - 0x1p52, x);
+  }
   // The comparisons are false for NaN, which therefore falls through to the error as well.
   if (r >= static_cast<double>(std::numeric_limits<T>::min()) &&
       r <= static_cast<double>(std::numeric_limits<T>::max())) {

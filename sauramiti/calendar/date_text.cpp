@@ -27,6 +27,12 @@ char* WritePadded(char* out, std::int16_t value, int width) {
   return out + length;
 }
 
+// Two digits of 0 to 99.
+void WritePair(char* out, int value) {
+  out[0] = static_cast<char>('0' + value / 10);
+  out[1] = static_cast<char>('0' + value % 10);
+}
+
 char* WriteText(char* out, std::string_view text) {
   for (const char c : text) *out++ = c;
   return out;
@@ -42,6 +48,19 @@ std::string_view SeparatorChar(std::int32_t code) {
 std::string FormatYMD(std::int16_t year, std::int16_t month, std::int16_t day, std::int32_t sepCode,
                       std::int32_t style) {
   const std::string_view sep = SeparatorChar(sepCode);
+  // The usual case, a year of four digits and month and day of two, digit pairs at a time.
+  if (year >= 1000 && year <= 9999 && month >= 0 && month <= 99 && day >= 0 && day <= 99 &&
+      sep.size() == 1 && style >= datmmddyyyy && style <= datyyyymmdd) {
+    std::string text(10, sep[0]);
+    const std::size_t year_at = style == datyyyymmdd ? 0 : 6;
+    const std::size_t month_at = style == datmmddyyyy ? 0 : style == datddmmyyyy ? 3 : 5;
+    const std::size_t day_at = style == datmmddyyyy ? 3 : style == datddmmyyyy ? 0 : 8;
+    WritePair(&text[year_at], year / 100);
+    WritePair(&text[year_at + 2], year % 100);
+    WritePair(&text[month_at], month);
+    WritePair(&text[day_at], day);
+    return text;
+  }
   // Three fields of at most 6 characters and two separators of at most 2 bytes.
   std::array<char, 24> buffer{};
   char* out = buffer.data();
@@ -70,6 +89,31 @@ std::string FormatYMD(std::int16_t year, std::int16_t month, std::int16_t day, s
     default:
       break;
   }
+  return std::string(buffer.data(), out);
+}
+
+std::string FormatValueText(std::int16_t year, std::int16_t month, std::int16_t day,
+                            std::int16_t weekday, std::int32_t sepCode) {
+  const std::string_view sep = SeparatorChar(sepCode);
+  // The usual case, a year of four digits and month and day of two, digit pairs at a time.
+  if (year >= 1000 && year <= 9999 && month >= 0 && month <= 99 && day >= 0 && day <= 99 &&
+      sep.size() == 1) {
+    std::string text(12, sep[0]);
+    WritePair(&text[0], year / 100);
+    WritePair(&text[2], year % 100);
+    WritePair(&text[5], month);
+    WritePair(&text[8], day);
+    text[11] = static_cast<char>('0' + weekday);
+    return text;
+  }
+  std::array<char, 32> buffer{};
+  char* out = WritePadded(buffer.data(), year, 4);
+  out = WriteText(out, sep);
+  out = WritePadded(out, month, 2);
+  out = WriteText(out, sep);
+  out = WritePadded(out, day, 2);
+  out = WriteText(out, sep);
+  *out++ = static_cast<char>('0' + weekday);
   return std::string(buffer.data(), out);
 }
 

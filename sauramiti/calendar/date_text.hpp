@@ -25,6 +25,12 @@ std::string_view SeparatorChar(std::int32_t code);
 std::string FormatYMD(std::int16_t year, std::int16_t month, std::int16_t day, std::int32_t sepCode,
                       std::int32_t style);
 
+// A Value string "yyyy S mm S dd S w" with the separator of `sepCode`, w a weekday code 0 to 7
+// written as one digit: FormatYMD(year, month, day, sepCode, datyyyymmdd), the separator again,
+// and the digit, made in one piece. A negative code is error 5.
+std::string FormatValueText(std::int16_t year, std::int16_t month, std::int16_t day,
+                            std::int16_t weekday, std::int32_t sepCode);
+
 // The text with every separator character of `fromCode` replaced by that of `toCode` (removed
 // when `toCode` is 4 or more). Equal codes return the text unchanged; so does a `fromCode` of 4
 // or more, which has no character to look for. A negative code is error 5.

@@ -27,18 +27,10 @@ const double kSolarPerCivil = 1555200000.0 / 1577917828.0;
 
 }  // namespace
 
-double GetKaliAhargana(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
-                       std::int16_t mywkday) {
-  const bool weekday_given = mywkday != 9;
-  if (weekday_given) {
-    if (!IsValidYear(myYear) || !IsValidMonth(myMonth) || !IsValidWeekDay(mywkday)) return 0;
-  } else if (!IsValidDate(myYear, myMonth, myDay, disNepali)) {
-    return 0;
-  }
-  const std::int16_t weekday = weekday_given ? mywkday : GetWeekDay(myYear, myMonth, myDay);
-
-  // Solar days since the Kali epoch, counting 30-day months: [1063429, 4728574] for every input
-  // that passes the check above, whatever its day.
+std::int32_t CountOnWeekday(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
+                            std::int16_t weekday) {
+  // Solar days since the Kali epoch, counting 30-day months: [1063429, 4728574] for every year
+  // 1 to 9999 and month 1 to 12, whatever the day.
   const std::int32_t kali_year = Add16(myYear, kKaliYearOffset);  // [3045, 13043]
   std::int32_t t = Add32(Mul32(Add32(Mul32(kali_year, 12), myMonth - 1), 30), myDay - 1);
   t = Add32(t, kMonthCorrection[static_cast<std::size_t>(myMonth - 1)]);
@@ -52,7 +44,20 @@ double GetKaliAhargana(std::int16_t myYear, std::int16_t myMonth, std::int16_t m
   const std::int32_t have = estimate % 7;              // [0, 6]
   std::int32_t shift = ((wanted - have) % 7 + 7) % 7;  // [0, 6]
   if (shift > 3) shift -= 7;                           // [-3, 3]
-  return static_cast<double>(estimate + shift);
+  return estimate + shift;
+}
+
+double GetKaliAhargana(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
+                       std::int16_t mywkday) {
+  if (mywkday != 9) {
+    if (!IsValidYear(myYear) || !IsValidMonth(myMonth) || !IsValidWeekDay(mywkday)) return 0;
+    return CountOnWeekday(myYear, myMonth, myDay, mywkday);
+  }
+  if (!IsValidDate(myYear, myMonth, myDay, disNepali)) return 0;
+  // For an existing date the weekday placement lands on the year's start plus the days before
+  // the date (the tests check every day of the range), so the count comes from the year table.
+  const YearShape year = ShapeOfYear(myYear);
+  return year.StartCount() + year.DaysBeforeMonth(myMonth) + myDay - 1;
 }
 
 double GetYearStartAhargana(std::int16_t year) {
@@ -77,47 +82,71 @@ YearMonthTable BuildMonthTables(std::int16_t year) {
   return table;
 }
 
-std::string AharganaToValueString(double K) {
+namespace {
+
+struct DateOfCount {
+  std::int16_t year;
+  std::int16_t month;
+  std::int16_t day;
+  std::int16_t weekday;  // 0 for a day outside its month, as GetWeekDay answers
+};
+
+// GetYearStartAhargana, read straight from the year table.
+double YearStartOrZero(std::int16_t year) noexcept {
+  return IsValidYear(year) ? ShapeOfYear(year).StartCount() : 0;
+}
+
+// The last whole count the walk below converts: BS 9999/01/03. From the next count on, the
+// year estimate is 9999 and the year after it, 10000, fails.
+constexpr double kLastConvertibleCount = 4764069;
+
+DateOfCount DateOfAhargana(double K) {
   if (std::isnan(K) || std::isinf(K)) Raise(kOverflow);
   if (K < kFirstCount) Raise(kSubscriptOutOfRange);
+  // A whole count of the range is a day of the year table: the walk below comes to the same
+  // date for each of them (the tests convert every day both ways).
+  if (K <= kLastConvertibleCount && K == std::floor(K)) {
+    const DateOfDay date = DateOfDayCount(static_cast<std::int32_t>(K));
+    const int weekday = ShapeOfYear(static_cast<std::int16_t>(date.year)).FirstWeekDay(date.month);
+    return {static_cast<std::int16_t>(date.year), static_cast<std::int16_t>(date.month),
+            static_cast<std::int16_t>(date.day),
+            static_cast<std::int16_t>((weekday + date.day - 2) % 7 + 1)};
+  }
 
   // Estimate the year in 360-day solar years. The solar count is positive here (at least 357),
   // so the integer quotient is floor(solar / 360).
   const std::int32_t solar = Sub32(RoundToInt32(K * kSolarPerCivil), kSolarDaysBeforeBsZero);
   const std::int16_t estimate = To16(solar / 360);
-  const double start = GetYearStartAhargana(estimate);
-  const double next_start = GetYearStartAhargana(Add16(estimate, 1));
+  const std::int16_t next = Add16(estimate, 1);
+  const double next_start = YearStartOrZero(next);
 
-  std::int16_t year = estimate;
-  double days = K - start;  // days since the start of the year, fraction kept
-  if (K >= next_start) {
-    year = Add16(estimate, 1);
-    days = K - next_start;
+  std::int16_t year = next;
+  double days = K - next_start;  // days since the start of the year, fraction kept
+  if (K < next_start) {
+    year = estimate;
+    days = K - YearStartOrZero(estimate);
   }
 
   // A year past 9999 has a start of 0, so `days` is the whole count, far more than the 420 days
   // its twelve 35-day months would hold: no month of it can take the count. Its table is still
-  // built, as the walk below would, so that a year whose next year overflows fails as such.
+  // built, as the walk would, so that a year whose next year overflows fails as such.
   if (!IsValidYear(year)) {
     BuildMonthTables(year);
     Raise(kSubscriptOutOfRange);
   }
 
-  // Walk the months of the year to the one the count falls in.
-  const std::span<const MonthShape, 12> shape = CachedYearShape(year);
-  std::int16_t month = 1;
-  std::int16_t days_before = 0;  // days of the year before the month: [0, 352]
-  while (!(days < days_before + shape[static_cast<std::size_t>(month - 1)].days)) {
-    if (month == 12) Raise(kSubscriptOutOfRange);
-    days_before =
-        static_cast<std::int16_t>(days_before + shape[static_cast<std::size_t>(month - 1)].days);
-    ++month;
-  }
-  std::int16_t day = RoundToInt16(days - days_before + 1);
+  // The month is the first whose end lies beyond `days`. Month ends are whole numbers, so the
+  // whole part of `days` decides; a day at or past the year's end finds no month, as no month
+  // of the walk takes it.
+  const YearShape shape = ShapeOfYear(year);
+  const double whole = std::floor(days);
+  if (!(whole < shape.DaysBeforeMonth(13))) Raise(kSubscriptOutOfRange);
+  int month = whole >= 0 ? MonthOfDay(shape, static_cast<int>(whole)) : 1;
+  std::int16_t day = RoundToInt16(days - shape.DaysBeforeMonth(month) + 1);
 
   // A count less than half a day before a month's start rounds to the day after the end of the
   // month it lies in: that day is the first of the next month.
-  if (day > shape[static_cast<std::size_t>(month - 1)].days) {
+  if (day > shape.MonthLength(month)) {
     day = 1;
     if (month == 12) {
       month = 1;
@@ -126,18 +155,25 @@ std::string AharganaToValueString(double K) {
       ++month;
     }
   }
-
-  std::string text = FormatYMD(year, month, day, sepSlash, datyyyymmdd);
-  text += '/';
-  text += static_cast<char>('0' + GetWeekDay(year, month, day));  // a weekday code is 0 to 7
-  return text;
+  // The weekday as GetWeekDay gives it: 0 for a day before the month's first (a count just
+  // before the start of the estimated year) or a year past the range.
+  std::int16_t weekday = 0;
+  if (day >= 1 && IsValidYear(year)) {
+    weekday = static_cast<std::int16_t>((ShapeOfYear(year).FirstWeekDay(month) + day - 2) % 7 + 1);
+  }
+  return {year, static_cast<std::int16_t>(month), day, weekday};
 }
 
+}  // namespace
+
+std::string AharganaToValueString(double K) { return AharGana2NepaliDate(K, sepSlash); }
+
 std::string AharGana2NepaliDate(double KaliAhargana, std::int32_t sepCode) {
-  std::string text = AharganaToValueString(KaliAhargana);
-  // The text has "/" separators already; only another code rewrites it.
-  if (sepCode != sepSlash) text = ChangeSeparator(text, sepSlash, sepCode);
-  return text;
+  const DateOfCount date = DateOfAhargana(KaliAhargana);
+  // Written once with the wanted separator: the same text as writing it with "/" and replacing
+  // every "/" afterwards, since the fields hold only digits. A negative code fails here, after
+  // the date, as the replacement would.
+  return FormatValueText(date.year, date.month, date.day, date.weekday, sepCode);
 }
 
 }  // namespace sauramiti::SauramitiRoutine

@@ -29,6 +29,12 @@ namespace sauramiti::SauramitiRoutine {
 double GetKaliAhargana(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
                        std::int16_t mywkday = 9);
 
+// The count of a date placed by its weekday: the solar-month estimate moved to the nearest count
+// (at most 3 days either way) that falls on `weekday` (1 to 7). Year 1 to 9999 and month 1 to 12;
+// the day may be any 16-bit value. This is GetKaliAhargana with a weekday given.
+std::int32_t CountOnWeekday(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
+                            std::int16_t weekday);
+
 // GetKaliAhargana(year, 1, 1): the count of the first day of a BS year, 0 outside 1 to 9999.
 double GetYearStartAhargana(std::int16_t year);
 

@@ -5,7 +5,9 @@
 // saved date fields are written but never restored (the derived ones are read and then at once
 // recomputed from today). Saving writes 22 keys, each with the default that lets the bag leave
 // it out when nothing changed; the fonts' default is Empty, so they are always stored.
+#include <chrono>
 #include <sauramiti/calendar/calendar_tables.hpp>
+#include <sauramiti/chrono/year_month_day.hpp>
 #include <sauramiti/control/instance_parts.hpp>
 #include <sauramiti/control/selected_date.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
@@ -21,9 +23,26 @@ constexpr float kNewInstanceSize = 3000.0F;
 // The Value default the saved documents have always carried; a Value equal to it is not stored.
 constexpr const char* kSavedValueDefault = "2026/06/01/4";
 
-std::string TodaysValueString(platform::Host& host) {
+// Today's date becomes the selected date: Value is today's Value string, and the selected date
+// is today's typed BS date, which that text reads back to. A day the typed date cannot give (a
+// clock outside the calendar, or before Gregorian year 1, which TodayValueString answers with
+// "Invalid Input") is read from the text, as whatever it holds.
+void SelectToday(platform::Host& host, view::ControlState& s) {
   const platform::LocalDate today = host.Today();  // read once per call
-  return SauramitiRoutine::TodayValueString({today.year, today.month, today.day});
+  s.Value = SauramitiRoutine::TodayValueString({today.year, today.month, today.day});
+  const std::chrono::year_month_day ad{std::chrono::year{today.year},
+                                       std::chrono::month{static_cast<unsigned>(today.month)},
+                                       std::chrono::day{static_cast<unsigned>(today.day)}};
+  const bs::year_month_day date = bs::from_sys_days(std::chrono::sys_days{ad});
+  if (today.year >= 1 && ad.ok() && date.ok()) {  // years the Gregorian side accepts
+    ApplySelectedDate(
+        s, SauramitiRoutine::BsDateParts{
+               static_cast<std::int16_t>(date.year()), static_cast<std::int16_t>(date.month()),
+               static_cast<std::int16_t>(date.day()),
+               static_cast<std::int16_t>(bs::weekday(date).c_encoding() + 1)});
+  } else {
+    ApplySelectedDate(s, s.Value);
+  }
 }
 
 }  // namespace
@@ -52,8 +71,7 @@ void Sauramiti::InitProperties() {
   s.EngStrDate.assign(1, '0');  // "0" (assigning the literal trips a GCC 12 false warning)
   s.JulianDate = 0.0;
   SauramitiRoutine::InitCalendarTables();
-  s.Value = TodaysValueString(host_);
-  ApplySelectedDate(s, s.Value);
+  SelectToday(host_, s);
   view::RefreshView(state_->view);
 }
 
@@ -82,8 +100,7 @@ void Sauramiti::ReadProperties(platform::PropertyBag& bag) {
 
   SauramitiRoutine::InitCalendarTables();
   // Today's date with "/" whatever separator was just read; DateAD takes the read separator.
-  s.Value = TodaysValueString(host_);
-  ApplySelectedDate(s, s.Value);
+  SelectToday(host_, s);
   view::RefreshView(state_->view);
   state_->controls.Frame2->ToolTipText(
       bag.ReadProperty("ToolTipText", Variant::String("")).ToString());

@@ -168,6 +168,31 @@ void Sauramiti::Value(const std::string& value) {
   host_.PropertyChanged("Value");
 }
 
+bs::year_month_day Sauramiti::SelectedDate() const {
+  const view::ControlState& s = state_->record;
+  // Negative pieces become unsigned numbers far past 12 and 32, which are not ok() either.
+  return {s.year, static_cast<unsigned>(s.month), static_cast<unsigned>(s.Day)};
+}
+
+void Sauramiti::SelectDate(const bs::year_month_day& date) {
+  guard::RequireRunTime(host_);
+  if (!date.ok()) Raise(kInvalidProcedureCall);
+  view::ControlState& s = state_->record;
+  const SauramitiRoutine::BsDateParts pieces{
+      static_cast<std::int16_t>(date.year()), static_cast<std::int16_t>(date.month()),
+      static_cast<std::int16_t>(date.day()),
+      static_cast<std::int16_t>(bs::weekday(date).c_encoding() + 1)};
+  s.Value = SauramitiRoutine::MakeValueString(pieces.year, pieces.month, pieces.day, pieces.weekday,
+                                              s.Separator);
+  if (ValueReadsBack(pieces, s.Separator)) {
+    ApplySelectedDate(s, pieces);
+  } else {
+    ApplySelectedDate(s, s.Value);
+  }
+  if (host_.Enabled()) view::ShowSelectedDate(state_->view);
+  host_.PropertyChanged("Value");
+}
+
 MyEnglishDateStyleConstants Sauramiti::EnglishDateStyle() const {
   return state_->record.EnglishDateStyle;
 }

@@ -32,6 +32,7 @@
 #include <sauramiti/base/font.hpp>
 #include <sauramiti/base/variant.hpp>
 #include <sauramiti/calendar/enumerations.hpp>
+#include <sauramiti/chrono/year_month_day.hpp>
 #include <sauramiti/platform/host.hpp>
 #include <sauramiti/platform/property_bag.hpp>
 #include <string>
@@ -102,6 +103,14 @@ class Sauramiti {
   void Separator(MyYMDSeparatorConstants value);
   std::string ToolTipText() const;
   void ToolTipText(const std::string& value);
+
+  // The selected date as a typed BS date, for C++ hosts: year, month and day as Value last set
+  // them, unchecked (a host may set any Value; ok() says whether it is a day of the calendar).
+  bs::year_month_day SelectedDate() const;
+  // Selects a day of the calendar as setting Value to its Value string would (the control's
+  // separator, the date's own weekday), without reading the text back. A date that is not ok()
+  // is error 5; setting it is refused in design mode as Value is (error 382).
+  void SelectDate(const bs::year_month_day& date);
 
   // Methods: pure conversions, the same in both modes.
   std::string English2NepaliDate(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,

@@ -7,11 +7,11 @@
 
 namespace sauramiti {
 
-void ApplySelectedDate(view::ControlState& state, const std::string& value) {
-  namespace R = SauramitiRoutine;
-  R::LoadNameTables(state.English, state.EnglishPanelTitle);
+namespace {
 
-  const R::BsDateParts date = R::ReadValueString(value);
+// Every field derived from the pieces, once the name tables hold the instance's language.
+void ApplyPieces(view::ControlState& state, const SauramitiRoutine::BsDateParts& date) {
+  namespace R = SauramitiRoutine;
   state.year = date.year;
   state.month = date.month;
   state.Day = date.day;
@@ -25,6 +25,24 @@ void ApplySelectedDate(view::ControlState& state, const std::string& value) {
   state.EngStrDate = R::EnglishLiteralDate(state.DateAD, state.EnglishDateStyle, state.English,
                                            R::EnglishMonthNames);
   state.JulianDate = R::GetJulianDate(date.year, date.month, date.day, date.weekday);
+}
+
+}  // namespace
+
+void ApplySelectedDate(view::ControlState& state, const std::string& value) {
+  SauramitiRoutine::LoadNameTables(state.English, state.EnglishPanelTitle);
+  ApplyPieces(state, SauramitiRoutine::ReadValueString(value));
+}
+
+void ApplySelectedDate(view::ControlState& state, const SauramitiRoutine::BsDateParts& date) {
+  SauramitiRoutine::LoadNameTables(state.English, state.EnglishPanelTitle);
+  ApplyPieces(state, date);
+}
+
+bool ValueReadsBack(const SauramitiRoutine::BsDateParts& date, std::int32_t sepCode) noexcept {
+  return sepCode >= 0 && sepCode <= 3 && date.year >= 0 && date.year <= 9999 && date.month >= 0 &&
+         date.month <= 99 && date.day >= 0 && date.day <= 99 && date.weekday >= 0 &&
+         date.weekday <= 9;
 }
 
 }  // namespace sauramiti

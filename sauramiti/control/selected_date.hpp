@@ -13,6 +13,7 @@
 // written before keep their new values, the later ones their old values.
 #pragma once
 
+#include <sauramiti/convert/date_string_forms.hpp>
 #include <sauramiti/view/control_state.hpp>
 #include <string>
 
@@ -21,5 +22,15 @@ namespace sauramiti {
 // Reloads the name tables for the instance's language, then rewrites the nine fields from
 // `value` in the order listed above. Nothing is redrawn and no event is raised.
 void ApplySelectedDate(view::ControlState& state, const std::string& value);
+
+// The same for a Value text whose four pieces the caller already holds as numbers (it has just
+// written the text from them): nothing is read back from the text.
+void ApplySelectedDate(view::ControlState& state, const SauramitiRoutine::BsDateParts& date);
+
+// Whether the Value text MakeValueString writes from `date` with separator `sepCode` reads back
+// to the same pieces: a separator of one character (codes 0 to 3), a year of 0 to 9999 and a
+// month, day and weekday of at most 2, 2 and 1 digits, none negative. Without a separator, or
+// with wider pieces, the fixed positions read other numbers, so the text must be read.
+bool ValueReadsBack(const SauramitiRoutine::BsDateParts& date, std::int32_t sepCode) noexcept;
 
 }  // namespace sauramiti

@@ -85,8 +85,13 @@ void Sauramiti::lblDay_Click(std::int16_t Index) {
   const std::int16_t column = SauramitiRoutine::IntMod(Add16(Index, 1), 7);
   s.Weekday = column == 0 ? std::int16_t{7} : column;
 
+  const SauramitiRoutine::BsDateParts picked{s.year, s.month, s.Day, s.Weekday};
   s.Value = SauramitiRoutine::MakeValueString(s.year, s.month, s.Day, s.Weekday, s.Separator);
-  ApplySelectedDate(s, s.Value);
+  if (ValueReadsBack(picked, s.Separator)) {
+    ApplySelectedDate(s, picked);
+  } else {
+    ApplySelectedDate(s, s.Value);
+  }
   view::ShowDatePanels(state_->view);
   host_.RaiseClick();
 }

@@ -43,33 +43,52 @@ double GregorianToJulianDay(std::int16_t year, std::int16_t month, std::int16_t 
   return static_cast<double>(b + c + d + day) + 1720994.5;  // every term whole, the sum exact
 }
 
-// The classic formula is written with decimal constants: with Z the day number,
-//   alpha = Int((Z - 1867216.25) / 36524.25), A = Z + 1 + alpha - Int(alpha / 4),
-//   B = A + 1524, C = Int((B - 122.1) / 365.25), D = Int(365.25 C), E = Int((B - D) / 30.6001),
-//   day = B - D - Int(30.6001 E).
-// Each quotient is done here in exact integers, scaled to whole numbers (4, 100 and 10000
-// times). That gives the same results as doing it in doubles: no quotient is ever within
-// 1/306001 of a whole number unless it is one, while the rounding of doubles moves a
-// quotient by less than 1e-6 for day numbers below 2^40. Day numbers of 2^24 and beyond (more
-// than 40,000 years from day 0, either way) give no year that fits 16 bits, so those, NaN and
-// the infinities are the overflow error at once, and the rest fits 32-bit arithmetic.
+// The classic formula takes the day number apart with decimal constants (1867216.25, 36524.25,
+// 122.1, 365.25, 30.6001) and floors; what it computes is the proleptic Julian calendar up to day
+// number 2299160 (4 October 1582) and the Gregorian calendar after it. The same dates come here
+// from the integer day-count algorithms: count from a 1 March (so that the leap day ends the
+// year), split the count into whole cycles of 1461 days (Julian) or 146097 days (Gregorian) and
+// the day within the cycle, and that into a year and a day of the year; the month follows from
+// (5 n + 2) / 153 for day n of a year from March. The tests compare every day number of
+// (-2^24, 2^24) with a day-by-day walk through both calendars.
+//
+// Day numbers of 2^24 and beyond (more than 40,000 years from day 0, either way) give no year
+// that fits 16 bits, so those, NaN and the infinities are the overflow error at once.
 GregorianDate JulianDayToGregorian(double jd) {
   const double day_number = std::floor(jd + 0.5);
   if (!(std::fabs(day_number) < 0x1p24)) Raise(kOverflow);
-  const auto z = static_cast<std::int32_t>(day_number);  // (-2^24, 2^24)
-  std::int32_t a = z;                                    // up to 4 October 1582 the Julian calendar
+  return CalendarDateOfDayNumber(static_cast<std::int32_t>(day_number));
+}
+
+GregorianDate CalendarDateOfDayNumber(std::int32_t z) {
+  std::int32_t year = 0;
+  std::uint32_t day_of_year = 0;  // from 1 March: [0, 365]
   if (z > 2299160) {
-    const std::int32_t alpha = FloorDiv(4 * z - 7468865, 146097);  // [11, 408]
-    a = z + 1 + alpha - FloorDiv(alpha, 4);
+    // Gregorian: day 0 is 1 March of year 0 (day number 1721120). From 15 October 1582 on the
+    // count is positive, so unsigned arithmetic needs no floors.
+    const auto days = static_cast<std::uint32_t>(z - 1721120);  // [578041, 2^24)
+    const std::uint32_t era = days / 146097;                    // [3, 114]
+    const std::uint32_t day_of_era = days - era * 146097;       // [0, 146096]
+    const std::uint32_t year_of_era =
+        (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) /
+        365;  // [0, 399]
+    day_of_year = day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
+    year = static_cast<std::int32_t>(year_of_era + era * 400);
+  } else {
+    // Julian: day 0 is 1 March of year 0 (day number 1721118), cycles of four years.
+    const std::int32_t days = z - 1721118;  // (-2^25, 578043)
+    const std::int32_t cycle = FloorDiv(days, 1461);
+    const auto day_of_cycle = static_cast<std::uint32_t>(days - cycle * 1461);       // [0, 1460]
+    const std::uint32_t year_of_cycle = (day_of_cycle - day_of_cycle / 1460) / 365;  // [0, 3]
+    day_of_year = day_of_cycle - 365 * year_of_cycle;
+    year = static_cast<std::int32_t>(year_of_cycle) + cycle * 4;
   }
-  const std::int32_t b = a + 1524;
-  const std::int32_t c = FloorDiv(100 * b - 12210, 36525);  // |100 b| < 2^31
-  const std::int32_t d = FloorDiv(1461 * c, 4);
-  const std::int32_t e = FloorDiv(10000 * (b - d), 306001);  // b - d in [123, 488]: e in [4, 15]
-  const std::int32_t day = b - d - FloorDiv(306001 * e, 10000);
-  const std::int32_t month = e <= 13 ? e - 1 : e - 13;
-  const std::int32_t year = month >= 3 ? c - 4716 : c - 4715;
-  return {Narrow16(year), Narrow16(month), Narrow16(day)};
+  const std::uint32_t month_from_march = (5 * day_of_year + 2) / 153;  // [0, 11]
+  const auto day = static_cast<std::int32_t>(day_of_year - (153 * month_from_march + 2) / 5 + 1);
+  const auto month = static_cast<std::int32_t>(month_from_march < 10 ? month_from_march + 3
+                                                                     : month_from_march - 9);
+  if (month <= 2) ++year;  // January and February end the year that began in March
+  return {Narrow16(year), static_cast<std::int16_t>(month), static_cast<std::int16_t>(day)};
 }
 
 std::string JDate2EnglishDate(double MyJulianDate, std::int32_t sepCode, std::int32_t style) {

@@ -31,6 +31,10 @@ double GregorianToJulianDay(std::int16_t year, std::int16_t month, std::int16_t 
 // outside the 16-bit range, NaN or an infinity is error 6.
 GregorianDate JulianDayToGregorian(double jd);
 
+// The same for a whole day number z (the Julian day of the day's noon, |z| < 2^24): the date
+// whose midnight is Julian day z - 0.5. A year outside the 16-bit range is error 6.
+GregorianDate CalendarDateOfDayNumber(std::int32_t z);
+
 // The date of a Julian day as a Gregorian date text: JDate2EnglishDate(2451544.5) is
 // "01/01/2000", with sepDash and datyyyymmdd "2000-01-01".
 std::string JDate2EnglishDate(double MyJulianDate, std::int32_t sepCode = sepSlash,

@@ -6,6 +6,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <sauramiti/base/checked_arithmetic.hpp>
@@ -13,6 +14,7 @@
 #include <sauramiti/base/rounding.hpp>
 #include <string>
 #include <tests/base/outcome.hpp>
+#include <vector>
 
 namespace sauramiti {
 namespace {
@@ -67,6 +69,41 @@ TEST(RoundingTest, HalvesGoToEvenAndOutOfRangeIsOverflow) {
               {OUTCOME(ToSingle(1e-50)), "0"},
               {OUTCOME(ToSingle(kInf)), "inf"},
               {OUTCOME(ToSingle(std::nan(""))), "nan"}});
+}
+
+// The rounding is done without the C library; it must agree with nearbyint (round half to
+// even) on every kind of double: halves and their neighbours at every scale, and random bits.
+TEST(RoundingTest, AgreesWithNearbyintEverywhere) {
+  std::vector<double> values;
+  for (double scale = 0.25; scale < 0x1p60; scale *= 2) {
+    for (const double v : {scale, scale + 0.5, scale - 0.5, scale * 1.5 + 0.5}) {
+      for (const double near : {std::nextafter(v, 0.0), v, std::nextafter(v, kInf)}) {
+        values.insert(values.end(), {near, -near});
+      }
+    }
+  }
+  std::uint64_t state = 88172645463325252ULL;
+  for (int i = 0; i < 200000; ++i) {
+    state ^= state << 13, state ^= state >> 7, state ^= state << 17;
+    double v = 0;
+    std::memcpy(&v, &state, sizeof v);
+    values.push_back(v);
+    values.push_back(static_cast<double>(static_cast<std::int64_t>(state >> 20)) / 1024.0);
+  }
+  int faults = 0;
+  for (const double v : values) {
+    const double want = std::nearbyint(v);
+    const std::string expected =
+        want >= -32768 && want <= 32767 ? std::to_string(static_cast<int>(want)) : "error 6";
+    if (testing::OutcomeOf([&] { return RoundToInt16(v); }) != expected && ++faults <= 5) {
+      ADD_FAILURE() << v;
+    }
+    if (!std::isnan(v) && want >= -2147483648.0 && want <= 2147483647.0 &&
+        RoundToInt32(v) != static_cast<std::int32_t>(want) && ++faults <= 5) {
+      ADD_FAILURE() << v;
+    }
+  }
+  EXPECT_EQ(faults, 0);
 }
 
 TEST(ParseNumberTest, LeadingNumbersStopAtTheFirstCharacterThatCannotContinueThem) {

@@ -1,5 +1,6 @@
 #include <sauramiti/calendar/first_weekday.hpp>
 #include <sauramiti/calendar/month_structure.hpp>
+#include <sauramiti/convert/date_string_forms.hpp>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,52 @@ TEST_F(SelectionTest, AChosenMonthIsPickedFromTheListAndTypingChangesNothing) {
   EXPECT_EQ(control.Value().substr(0, 7), "2059/09");
   EXPECT_EQ(Combo("cboYear").Type('9') + Combo("CBoMonth").Type('a'), 0);  // keys are discarded
   EXPECT_EQ(Combo("cboYear").Text() + Combo("CBoMonth").Text(), "2059Poush");
+}
+
+}  // namespace
+}  // namespace sauramiti::testing
+
+namespace sauramiti::testing {
+namespace {
+
+// The typed selection gives exactly what setting Value to the same Value string gives, for every
+// separator code (4 and 5 have no separator character, so their texts read back other numbers,
+// and the control must read them as a host's text).
+TEST(TypedSelectionTest, SelectDateEqualsSettingItsValueString) {
+  const std::vector<bs::year_month_day> dates = {
+      {2059, 1, 18}, {999, 12, 30}, {1, 1, 1}, {9999, 12, 31}, {2081, 9, 15}};
+  for (std::int32_t sep = 0; sep <= 5; ++sep) {
+    for (const bs::year_month_day& date : dates) {
+      headless::HeadlessHost typedHost, textHost;
+      typedHost.SetToday({2002, 4, 14}), textHost.SetToday({2002, 4, 14});
+      Sauramiti typed(typedHost), text(textHost);
+      typed.InitProperties(), text.InitProperties();
+      typed.Separator(static_cast<MyYMDSeparatorConstants>(sep));
+      text.Separator(static_cast<MyYMDSeparatorConstants>(sep));
+      typed.SelectDate(date);
+      const auto y = static_cast<std::int16_t>(date.year());
+      const auto m = static_cast<std::int16_t>(date.month());
+      const auto d = static_cast<std::int16_t>(date.day());
+      text.Value(
+          SauramitiRoutine::MakeValueString(y, m, d, SauramitiRoutine::GetWeekDay(y, m, d), sep));
+      EXPECT_EQ(typed.Value(), text.Value());
+      EXPECT_EQ(DateFields(typed), DateFields(text)) << sep << " " << date.year();
+      EXPECT_EQ(typed.SelectedDate(), text.SelectedDate());
+      EXPECT_EQ(typed.SelectedDate() == date, sep <= 3) << sep;
+    }
+  }
+}
+
+TEST_F(SelectionTest, TypedDatesInAndOut) {
+  EXPECT_EQ(control.SelectedDate(), (bs::year_month_day{2059, 1, 1}));  // today, 2002-04-14
+  EXPECT_EQ(ErrorNumberOf([&] { control.SelectDate({2059, 1, 32}); }), kInvalidProcedureCall);
+  EXPECT_EQ(control.Value(), "2059/01/01/1");
+  control.SelectDate({2081, 9, 15});
+  EXPECT_EQ(control.Value(), "2081/09/15/2");
+  EXPECT_EQ(Events(), Lines{"PropertyChanged Value"});
+  control.Value("2059/01/45/3");  // a host's text: the selection is what it says, unchecked
+  EXPECT_EQ(control.SelectedDate(), (bs::year_month_day{2059, 1, 45}));
+  EXPECT_FALSE(control.SelectedDate().ok());
 }
 
 }  // namespace

@@ -336,5 +336,20 @@ TEST_F(WidgetTest, HostileValuesEndInAValueOrANumberedError) {
   EXPECT_EQ(widget_.value(), "2059/01/02/2");
 }
 
+// The selection as a typed BS date and as a QDate, and a typed date selected as a host would.
+TEST_F(WidgetTest, TypedSelectionAndItsGregorianDay) {
+  EXPECT_EQ(widget_.selectedDate(), (bs::year_month_day{2059, 1, 15}));  // today: 2002-04-28
+  EXPECT_EQ(widget_.selectedGregorianDate(), QDate(2002, 4, 28));
+  QSignalSpy errors(&widget_, &SauramitiWidget::errorRaised);
+  widget_.setSelectedDate({2081, 9, 15});
+  EXPECT_EQ(widget_.value(), "2081/09/15/2");
+  EXPECT_EQ(widget_.selectedGregorianDate(), QDate(2024, 12, 30));
+  widget_.setSelectedDate({2081, 9, 30});  // Poush 2081 has 29 days: refused, nothing changes
+  EXPECT_EQ(errors.count(), 1);
+  EXPECT_EQ(widget_.value(), "2081/09/15/2");
+  widget_.setValue("2059/01/45/3");
+  EXPECT_FALSE(widget_.selectedGregorianDate().isValid());
+}
+
 }  // namespace
 }  // namespace sauramiti::qt

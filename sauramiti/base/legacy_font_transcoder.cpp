@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <sauramiti/view/legacy_font_transcoder.hpp>
+#include <sauramiti/base/legacy_font_transcoder.hpp>
 #include <vector>
 
-namespace sauramiti::view {
+namespace sauramiti {
 
 namespace {
 
@@ -304,4 +304,4 @@ std::string LegacyFontToUnicode(std::string_view legacyAscii) {
   return JoinPieces(MoveRephs(MoveShortISigns(ReadPieces(legacyAscii))));
 }
 
-}  // namespace sauramiti::view
+}  // namespace sauramiti

@@ -1,0 +1,123 @@
+#include <algorithm>
+#include <sauramiti/calendar/year_structure_cache.hpp>
+#include <sauramiti/chrono/year_month_day.hpp>
+
+namespace sauramiti::bs {
+
+namespace {
+
+using SauramitiRoutine::ShapeOfYear;
+using SauramitiRoutine::YearShape;
+using std::chrono::days;
+using std::chrono::sys_days;
+
+// Kali Ahargana of 1970-01-01, the day sys_days counts from (Julian day 2440587.5, less the
+// 588465.5 that separates the two counts).
+constexpr std::int64_t kUnixEpochCount = 1852122;
+constexpr std::int64_t kFirstCount = SauramitiRoutine::kFirstDayCount;
+constexpr std::int64_t kEndCount = SauramitiRoutine::kEndDayCount;
+
+constexpr bool InRange(int year, unsigned month) noexcept {
+  return year >= 1 && year <= 9999 && month >= 1 && month <= 12;
+}
+
+// Every typed function goes through here for a year's shape; a calendar other than the model
+// will pick its own table at this one point.
+YearShape Shape(int year, const calendar& /*cal*/) noexcept {
+  return ShapeOfYear(static_cast<std::int16_t>(year));
+}
+
+year_month_day FromCount(std::int64_t count, const calendar& /*cal*/) noexcept {
+  if (count < kFirstCount || count >= kEndCount) return {};
+  const SauramitiRoutine::DateOfDay date = SauramitiRoutine::DateOfDayCount(
+      static_cast<std::int32_t>(count));  // the model's; another calendar's table goes here
+  return {date.year, static_cast<unsigned>(date.month), static_cast<unsigned>(date.day)};
+}
+
+// The count of an ok() date.
+std::int64_t CountOf(const year_month_day& date, const calendar& cal) noexcept {
+  const YearShape shape = Shape(date.year(), cal);
+  return shape.StartCount() + shape.DaysBeforeMonth(static_cast<int>(date.month())) +
+         static_cast<std::int64_t>(date.day()) - 1;
+}
+
+sys_days DayOfCount(std::int64_t count) noexcept {
+  return sys_days{days{static_cast<days::rep>(count - kUnixEpochCount)}};
+}
+
+}  // namespace
+
+year_month_day::year_month_day(sys_days day) noexcept : year_month_day(from_sys_days(day)) {}
+
+year_month_day::operator sys_days() const noexcept { return to_sys_days(*this); }
+
+bool year_month_day::ok(const calendar& cal) const noexcept {
+  return day_ >= 1 && day_ <= days_in_month(year_, month_, cal);
+}
+
+unsigned days_in_month(int year, unsigned month, const calendar& cal) noexcept {
+  if (!InRange(year, month)) return 0;
+  return static_cast<unsigned>(Shape(year, cal).MonthLength(static_cast<int>(month)));
+}
+
+sys_days to_sys_days(const year_month_day& date, const calendar& cal) noexcept {
+  if (!InRange(date.year(), date.month())) return sys_days::max();
+  return DayOfCount(CountOf(date, cal));
+}
+
+year_month_day from_sys_days(sys_days day, const calendar& cal) noexcept {
+  const days::rep since_epoch = day.time_since_epoch().count();
+  // Compared before adding, so that no day, however far, overflows the sum.
+  if (since_epoch < kFirstCount - kUnixEpochCount || since_epoch >= kEndCount - kUnixEpochCount) {
+    return {};
+  }
+  return FromCount(since_epoch + kUnixEpochCount, cal);
+}
+
+std::chrono::weekday weekday(const year_month_day& date, const calendar& cal) noexcept {
+  if (!date.ok(cal)) return std::chrono::weekday{8};  // 8 is no weekday: ok() is false
+  return std::chrono::weekday{DayOfCount(CountOf(date, cal))};
+}
+
+std::int32_t kali_ahargana(const year_month_day& date, const calendar& cal) noexcept {
+  if (!date.ok(cal)) return 0;
+  return static_cast<std::int32_t>(CountOf(date, cal));  // [1112210, 4764432]
+}
+
+year_month_day from_kali_ahargana(std::int32_t count, const calendar& cal) noexcept {
+  return FromCount(count, cal);
+}
+
+year_month_day add_days(const year_month_day& date, days count, const calendar& cal) noexcept {
+  if (!date.ok(cal)) return {};
+  // Counts beyond the range stop at its edges, so the sum cannot overflow.
+  const days::rep step = std::clamp<days::rep>(count.count(), -kEndCount, kEndCount);
+  return FromCount(CountOf(date, cal) + step, cal);
+}
+
+year_month_day add_months(const year_month_day& date, std::chrono::months count,
+                          const calendar& cal) noexcept {
+  if (!date.ok(cal)) return {};
+  // 9999 years are 119988 months: a longer step leaves the range from anywhere.
+  constexpr std::int64_t kSpan = 9999 * 12;
+  const std::int64_t step = std::clamp<std::int64_t>(count.count(), -kSpan, kSpan);
+  const std::int64_t index = std::int64_t{date.year()} * 12 + (date.month() - 1) + step;
+  const auto year = static_cast<int>(index / 12);  // index >= 0 whenever the year is >= 1
+  if (index < 12 || year > 9999) return {};
+  const auto month = static_cast<unsigned>(index % 12 + 1);
+  return {year, month, std::min(date.day(), days_in_month(year, month, cal))};
+}
+
+year_month_day add_years(const year_month_day& date, std::chrono::years count,
+                         const calendar& cal) noexcept {
+  const std::int64_t years = std::clamp<std::int64_t>(count.count(), -10000, 10000);
+  return add_months(date, std::chrono::months{years * 12}, cal);
+}
+
+days days_between(const year_month_day& from, const year_month_day& to,
+                  const calendar& cal) noexcept {
+  if (!from.ok(cal) || !to.ok(cal)) return days{0};
+  return days{static_cast<days::rep>(CountOf(to, cal) - CountOf(from, cal))};
+}
+
+}  // namespace sauramiti::bs

@@ -1,0 +1,109 @@
+// The date commands for scripts: `today` against a control instance for days all over the range,
+// and to-ad/to-bs with --iso and --json. Facts used: 14 April 2002 is BS 2059/01/01, a Sunday,
+// Kali Ahargana 1863913; BS 1000/01/01 is 23 March 943 in the Julian calendar, 28 March 943 in
+// the proleptic Gregorian one.
+#include <gtest/gtest.h>
+
+#include <cli/command_line.hpp>
+#include <cli/today.hpp>
+#include <nlohmann/json.hpp>
+#include <sauramiti/control/sauramiti.hpp>
+#include <sauramiti/platform/headless/headless_host.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace sauramiti::cli {
+namespace {
+
+// The report as a control instance gives it: the values a new instance holds on that day.
+std::string ControlReport(const TodayOptions& options, platform::LocalDate day) {
+  headless::HeadlessHost host;
+  host.SetToday(day);
+  Sauramiti control(host);
+  control.Initialize();
+  control.InitProperties();
+  if (options.nepali) control.English(0);
+  control.Separator(static_cast<MyYMDSeparatorConstants>(options.separator));
+  control.EnglishDateStyle(static_cast<MyEnglishDateStyleConstants>(options.style));
+  std::ostringstream out;
+  out << control.Value() << '|' << control.DateValue() << '|' << control.DateAD() << '|'
+      << control.EngStrDate() << '|' << control.JulianDate() << '|' << control.UjjainAhargana();
+  return out.str();
+}
+
+std::string TodayReport(TodayOptions options, platform::LocalDate day) {
+  options.json = true;
+  std::ostringstream out;
+  WriteTodayReport(out, options, day);
+  const nlohmann::json json = nlohmann::json::parse(out.str());
+  std::ostringstream flat;
+  flat << json["Value"].get<std::string>() << '|' << json["DateValue"].get<std::string>() << '|'
+       << json["DateAD"].get<std::string>() << '|' << json["EngStrDate"].get<std::string>() << '|'
+       << json["JulianDate"].get<double>() << '|' << json["UjjainAhargana"].get<int>();
+  return flat.str();
+}
+
+TEST(DateScriptingTest, TodayHoldsWhatANewControlHolds) {
+  int faults = 0;
+  for (int year = 1; year <= 9942; year += 7) {
+    const platform::LocalDate day{static_cast<std::int16_t>(year),
+                                  static_cast<std::int16_t>(year % 12 + 1),
+                                  static_cast<std::int16_t>(year % 28 + 1)};
+    const TodayOptions options{false, year % 4, year % 3, year % 2 == 0};
+    const std::string want = ControlReport(options, day), got = TodayReport(options, day);
+    if (got != want && ++faults <= 5) ADD_FAILURE() << year << ": " << got << " != " << want;
+  }
+  EXPECT_EQ(faults, 0);
+  // Past BS 9999/01/03 the control cannot convert the day, and neither can the report.
+  std::ostringstream out;
+  EXPECT_THROW(WriteTodayReport(out, {}, {9942, 12, 1}), RuntimeError);
+}
+
+std::string RunWords(std::vector<const char*> words, const std::string& input = "") {
+  words.insert(words.begin(), "sauramiti");
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int status =
+      RunCommandLine(static_cast<int>(words.size()), words.data(), Streams{in, out, err, false});
+  return std::to_string(status) + " " + out.str();
+}
+
+TEST(DateScriptingTest, IsoAndJsonOutput) {
+  struct Case {
+    std::vector<const char*> words;
+    std::string input, want;
+  };
+  const std::vector<Case> cases = {
+      {{"to-ad", "--iso", "2059/01/01", "1000.1.1"}, "", "0 2002-04-14\n0943-03-28\n"},
+      {{"to-bs", "--iso", "2002-04-14"}, "", "0 2059-01-01\n"},
+      {{"to-bs", "--iso"}, "2002-04-14\n\nnope\n2024-04-13\n", "1 2059-01-01\n\n\n2081-01-01\n"},
+      {{"to-bs", "--iso", "9942-09-01"}, "", "1 "},  // past BS 9999/01/03, as without --iso
+      {{"to-ad", "--json", "2059/13/01"},
+       "",
+       "1 {\"input\": \"2059/13/01\", \"error\": \"no such date in the BS calendar (years 1 to "
+       "9999)\"}\n"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RunWords(c.words, c.input), c.want) << c.words[1];
+
+  // One object a line, whichever way, with the same date on both calendars.
+  const std::string toAd = RunWords({"to-ad", "--json", "--sep", "1", "2059/01/01", "1000/01/01"});
+  const std::string toBs = RunWords({"to-bs", "--json", "2002-04-14"});
+  std::istringstream lines(toAd.substr(2) + toBs.substr(2));
+  std::vector<nlohmann::json> objects;
+  for (std::string line; std::getline(lines, line);) objects.push_back(nlohmann::json::parse(line));
+  ASSERT_EQ(objects.size(), 3u);
+  EXPECT_EQ(objects[0]["text"], "04-14-2002");
+  EXPECT_EQ(objects[0]["bs"], nlohmann::json::parse(R"({"year": 2059, "month": 1, "day": 1,
+            "weekday": 1, "iso": "2059-01-01"})"));
+  EXPECT_EQ(objects[0]["ad"]["iso"], "2002-04-14");
+  EXPECT_EQ(objects[0]["kali_ahargana"], 1863913);
+  EXPECT_EQ(objects[1]["text"], "03-23-0943");  // the control's text: Julian calendar
+  EXPECT_EQ(objects[1]["ad"]["day"], 28);       // ISO: proleptic Gregorian
+  EXPECT_EQ(objects[2]["text"], "2059/01/01/1");
+  EXPECT_EQ(objects[2]["bs"], objects[0]["bs"]);
+  EXPECT_EQ(objects[2]["ad"], objects[0]["ad"]);
+}
+
+}  // namespace
+}  // namespace sauramiti::cli
