@@ -11,7 +11,9 @@ namespace {
 
 TEST(PickerMonthLengthTest, EndLandsOnTheLastDayTheGridShows) {
   for (const bool horizontal : {false, true}) {
-    Picker picker({false, horizontal, 0, 0}, {2002, 4, 14});
+    PickerSetup setup;
+    setup.horizontal = horizontal;
+    Picker picker(setup, {2002, 4, 14});
     for (int page = 0; page < 24; ++page) {
       picker.Press(PickerKey::End);
       const Sauramiti& control = picker.Control();
