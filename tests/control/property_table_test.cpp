@@ -3,7 +3,9 @@
 // keys and defaults are the table's in the fixed orders, and a new instance starts at the
 // defaults its keys are saved with.
 #include <algorithm>
+#include <fstream>
 #include <sauramiti/control/property_table.hpp>
+#include <sstream>
 #include <tests/control/control_test_support.hpp>
 #include <tests/control/property_samples.hpp>
 
@@ -135,6 +137,22 @@ TEST_F(PropertyTableTest, ANewInstanceHasTheSettingsItsKeysAreSavedWithSoNoneIsS
                                              ? Variant::Boolean(saved.ToBoolean()).ToString()
                                              : saved.ToString())
         << name;
+  }
+}
+
+// The properties page has a row for every entry, with its help text; this keeps the page from
+// falling behind the table.
+TEST(PropertyTableEntries, ThePropertiesPageListsEveryEntry) {
+  std::ifstream file(SAURAMITI_PROPERTIES_DOC);
+  ASSERT_TRUE(file) << SAURAMITI_PROPERTIES_DOC;
+  std::stringstream page;
+  page << file.rdbuf();
+  for (const PropertyEntry& p : kPropertyTable) {
+    const std::string row = "| `" + std::string(p.name) + "` | ";
+    EXPECT_NE(page.str().find(row), std::string::npos) << p.name;
+    if (!p.help.empty()) {
+      EXPECT_NE(page.str().find(row + std::string(p.help) + " |"), std::string::npos) << p.name;
+    }
   }
 }
 
