@@ -13,9 +13,12 @@
 //   });
 //
 // Properties. Every property of the control is a Qt property of the same name ("English",
-// "MaxYear", "Value", ...). The ones a property browser lists (English, Enabled, MaxYear,
-// MinYear, EnglishFont, NepaliFont, Vertical, WeekDayStyle, ToolTipText) are DESIGNABLE, the
-// others not; each property's help text is the class info of its name. The control's own rules
+// "MaxYear", "Value", ...), one for each entry of the control's property table
+// (<sauramiti/control/property_table.hpp>); moc needs them written out below, and a test fails
+// when an entry has no Q_PROPERTY here or its flag or help text differ. The ones a property
+// browser lists (English, Enabled, MaxYear, MinYear, EnglishFont, NepaliFont, Vertical,
+// WeekDayStyle, ToolTipText) are DESIGNABLE, the others not; each property's help text is the
+// class info of its name. The control's own rules
 // hold: read-only dates refuse every set (387 in design mode, 382 at run time), Value, year,
 // JulianDate, EnglishDateStyle and Separator are set at run time only, WeekDayStyle is read and
 // set in design mode only. Qt must not see exceptions, so the Qt accessors never throw: a

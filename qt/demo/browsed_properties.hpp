@@ -1,5 +1,6 @@
-// The properties a property browser lists, in the control's interface order, with how each is
-// read from and written to the control as a host's variant.
+// The properties a property browser lists: the entries of the control's property table marked
+// as browsed, in the table's order, with how each is read from and written to the control as a
+// host's variant and the editor its type calls for.
 //
 // A host hands the control variants: the browser converts what the user typed into one
 // (typed_values.hpp) and the property converts it further with the control's own rules (a
@@ -10,6 +11,7 @@
 
 #include <functional>
 #include <sauramiti/base/variant.hpp>
+#include <sauramiti/control/property_table.hpp>
 #include <sauramiti/control/sauramiti.hpp>
 #include <span>
 

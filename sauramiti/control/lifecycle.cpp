@@ -9,6 +9,7 @@
 #include <sauramiti/calendar/calendar_tables.hpp>
 #include <sauramiti/chrono/year_month_day.hpp>
 #include <sauramiti/control/instance_parts.hpp>
+#include <sauramiti/control/property_table.hpp>
 #include <sauramiti/control/selected_date.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
 
@@ -16,12 +17,23 @@ namespace sauramiti {
 
 namespace {
 
-constexpr std::int16_t kTrue = -1;
-constexpr std::int16_t kDefaultMaxYear = 2100;
-constexpr std::int16_t kDefaultMinYear = 2000;
 constexpr float kNewInstanceSize = 3000.0F;
-// The Value default the saved documents have always carried; a Value equal to it is not stored.
-constexpr const char* kSavedValueDefault = "2026/06/01/4";
+
+// Key names and defaults come from the property table; the order of the keys is written out in
+// WriteProperties and ReadProperties below, and the control's tests check it against the table.
+void Write(platform::PropertyBag& bag, platform::Host& host, const PropertyEntry& property,
+           const Variant& value) {
+  bag.WriteProperty(property.savedKey, value, property.writeDefault.ToVariant(host));
+}
+
+Variant Read(platform::PropertyBag& bag, platform::Host& host, const PropertyEntry& property) {
+  return bag.ReadProperty(property.savedKey, property.readDefault.ToVariant(host));
+}
+
+// A new instance's setting is the default its key is saved with.
+Variant NewInstanceValue(platform::Host& host, const PropertyEntry& property) {
+  return property.writeDefault.ToVariant(host);
+}
 
 // Today's date becomes the selected date: Value is today's Value string, and the selected date
 // is today's typed BS date, which that text reads back to. A day the typed date cannot give (a
@@ -55,9 +67,9 @@ void Sauramiti::InitProperties() {
   view::ControlState& s = state_->record;
   host_.Height(kNewInstanceSize);
   host_.Width(kNewInstanceSize);
-  s.English = kTrue;
-  s.MaxYear = Variant::Integer(kDefaultMaxYear);
-  s.MinYear = kDefaultMinYear;
+  s.English = NewInstanceValue(host_, PropertyNamed("English")).ToBoolean();
+  s.MaxYear = NewInstanceValue(host_, PropertyNamed("MaxYear"));
+  s.MinYear = NewInstanceValue(host_, PropertyNamed("MinYear")).ToInt16();
   s.EnglishDateStyle = datmmddyyyy;
   s.WeekDayStyle = wkdShort;
   s.Separator = sepSlash;
@@ -67,7 +79,7 @@ void Sauramiti::InitProperties() {
   // The host hands out a new font object on each request: the two fields start as two copies.
   s.EnglishFont = host_.AmbientFont();
   s.NepaliFont = host_.AmbientFont();
-  s.Vertical = kTrue;
+  s.Vertical = NewInstanceValue(host_, PropertyNamed("Vertical")).ToBoolean();
   s.EngStrDate.assign(1, '0');  // "0" (assigning the literal trips a GCC 12 false warning)
   s.JulianDate = 0.0;
   SauramitiRoutine::InitCalendarTables();
@@ -79,60 +91,60 @@ void Sauramiti::ReadProperties(platform::PropertyBag& bag) {
   view::ControlState& s = state_->record;
   // Each value is stored before the next key is read, so a failing key leaves the earlier ones
   // in place.
-  s.English = bag.ReadProperty("English", Variant::Integer(kTrue)).ToBoolean();
-  host_.Enabled(bag.ReadProperty("Enabled", Variant::Boolean(true)).ToBoolean() != 0);
-  s.MaxYear = bag.ReadProperty("MaxYear", Variant::Integer(kDefaultMaxYear));
-  s.MinYear = bag.ReadProperty("MinYear", Variant::Integer(kDefaultMinYear)).ToInt16();
-  s.Vertical = bag.ReadProperty("Vertical", Variant::Integer(kTrue)).ToBoolean();
-  s.EnglishFont = bag.ReadProperty("EnglishFont", Variant::Font(host_.AmbientFont())).ToFont();
-  s.NepaliFont = bag.ReadProperty("NepaliFont", Variant::Font(host_.AmbientFont())).ToFont();
-  s.DateValue = bag.ReadProperty("DateValue", Variant::String("")).ToString();
-  s.DateAD = bag.ReadProperty("DateAD", Variant::String("")).ToString();
-  s.UjjainAhargana = bag.ReadProperty("UjjainAhargana", Variant::Integer(0)).ToInt32();
-  s.EngStrDate = bag.ReadProperty("EngStrDate", Variant::String("0")).ToString();
-  s.JulianDate = bag.ReadProperty("JulianDate", Variant::Integer(0)).ToDouble();
+  platform::Host& h = host_;
+  s.English = Read(bag, h, PropertyNamed("English")).ToBoolean();
+  host_.Enabled(Read(bag, h, PropertyNamed("Enabled")).ToBoolean() != 0);
+  s.MaxYear = Read(bag, h, PropertyNamed("MaxYear"));
+  s.MinYear = Read(bag, h, PropertyNamed("MinYear")).ToInt16();
+  s.Vertical = Read(bag, h, PropertyNamed("Vertical")).ToBoolean();
+  s.EnglishFont = Read(bag, h, PropertyNamed("EnglishFont")).ToFont();
+  s.NepaliFont = Read(bag, h, PropertyNamed("NepaliFont")).ToFont();
+  s.DateValue = Read(bag, h, PropertyNamed("DateValue")).ToString();
+  s.DateAD = Read(bag, h, PropertyNamed("DateAD")).ToString();
+  s.UjjainAhargana = Read(bag, h, PropertyNamed("UjjainAhargana")).ToInt32();
+  s.EngStrDate = Read(bag, h, PropertyNamed("EngStrDate")).ToString();
+  s.JulianDate = Read(bag, h, PropertyNamed("JulianDate")).ToDouble();
   s.EnglishDateStyle = static_cast<MyEnglishDateStyleConstants>(
-      bag.ReadProperty("EnglishDateStyle", Variant::Long(0)).ToInt32());
+      Read(bag, h, PropertyNamed("EnglishDateStyle")).ToInt32());
   s.WeekDayStyle =
-      static_cast<MyWeekDayStyle>(bag.ReadProperty("WeekDayStyle", Variant::Long(0)).ToInt32());
-  s.Separator = static_cast<MyYMDSeparatorConstants>(
-      bag.ReadProperty("Separator", Variant::Long(0)).ToInt32());
+      static_cast<MyWeekDayStyle>(Read(bag, h, PropertyNamed("WeekDayStyle")).ToInt32());
+  s.Separator =
+      static_cast<MyYMDSeparatorConstants>(Read(bag, h, PropertyNamed("Separator")).ToInt32());
 
   SauramitiRoutine::InitCalendarTables();
   // Today's date with "/" whatever separator was just read; DateAD takes the read separator.
   SelectToday(host_, s);
   view::RefreshView(state_->view);
-  state_->controls.Frame2->ToolTipText(
-      bag.ReadProperty("ToolTipText", Variant::String("")).ToString());
+  state_->controls.Frame2->ToolTipText(Read(bag, h, PropertyNamed("ToolTipText")).ToString());
 }
 
 void Sauramiti::WriteProperties(platform::PropertyBag& bag) {
   const view::ControlState& s = state_->record;
-  const Variant empty;
-  bag.WriteProperty("English", Variant::Boolean(s.English), Variant::Integer(kTrue));
-  bag.WriteProperty("Enabled", Variant::Boolean(host_.Enabled()), Variant::Boolean(true));
-  bag.WriteProperty("MaxYear", s.MaxYear, Variant::Integer(kDefaultMaxYear));
-  bag.WriteProperty("MinYear", Variant::Integer(s.MinYear), Variant::Integer(kDefaultMinYear));
-  bag.WriteProperty("DateValue", Variant::String(s.DateValue), Variant::String(""));
-  bag.WriteProperty("month", Variant::Integer(s.month), empty);
-  bag.WriteProperty("Day", Variant::Integer(s.Day), empty);
-  bag.WriteProperty("Weekday", Variant::Integer(s.Weekday), empty);
-  bag.WriteProperty("year", Variant::Integer(s.year), empty);
-  bag.WriteProperty("UjjainAhargana", Variant::Long(s.UjjainAhargana), Variant::Integer(0));
-  bag.WriteProperty("DateAD", Variant::String(s.DateAD), Variant::String(""));
-  bag.WriteProperty("EnglishFont", Variant::Font(s.EnglishFont), empty);
-  bag.WriteProperty("NepaliFont", Variant::Font(s.NepaliFont), empty);
-  bag.WriteProperty("Vertical", Variant::Boolean(s.Vertical), Variant::Integer(kTrue));
+  platform::Host& h = host_;
+  Write(bag, h, PropertyNamed("English"), Variant::Boolean(s.English));
+  Write(bag, h, PropertyNamed("Enabled"), Variant::Boolean(host_.Enabled()));
+  Write(bag, h, PropertyNamed("MaxYear"), s.MaxYear);
+  Write(bag, h, PropertyNamed("MinYear"), Variant::Integer(s.MinYear));
+  Write(bag, h, PropertyNamed("DateValue"), Variant::String(s.DateValue));
+  Write(bag, h, PropertyNamed("month"), Variant::Integer(s.month));
+  Write(bag, h, PropertyNamed("Day"), Variant::Integer(s.Day));
+  Write(bag, h, PropertyNamed("Weekday"), Variant::Integer(s.Weekday));
+  Write(bag, h, PropertyNamed("year"), Variant::Integer(s.year));
+  Write(bag, h, PropertyNamed("UjjainAhargana"), Variant::Long(s.UjjainAhargana));
+  Write(bag, h, PropertyNamed("DateAD"), Variant::String(s.DateAD));
+  Write(bag, h, PropertyNamed("EnglishFont"), Variant::Font(s.EnglishFont));
+  Write(bag, h, PropertyNamed("NepaliFont"), Variant::Font(s.NepaliFont));
+  Write(bag, h, PropertyNamed("Vertical"), Variant::Boolean(s.Vertical));
   // A key no property reads any more; its value equals its default, so nothing is stored.
-  bag.WriteProperty("ShowEnglishDate", empty, empty);
-  bag.WriteProperty("Value", Variant::String(s.Value), Variant::String(kSavedValueDefault));
-  bag.WriteProperty("EngStrDate", Variant::String(s.EngStrDate), Variant::String("0"));
-  bag.WriteProperty("JulianDate", Variant::Double(s.JulianDate), Variant::Integer(0));
-  bag.WriteProperty("EnglishDateStyle", Variant::Long(s.EnglishDateStyle), Variant::Long(0));
-  bag.WriteProperty("WeekDayStyle", Variant::Long(s.WeekDayStyle), Variant::Long(0));
-  bag.WriteProperty("Separator", Variant::Long(s.Separator), Variant::Long(0));
-  bag.WriteProperty("ToolTipText", Variant::String(state_->controls.Frame2->ToolTipText()),
-                    Variant::String(""));
+  bag.WriteProperty(kUnreadSavedKey, Variant(), Variant());
+  Write(bag, h, PropertyNamed("Value"), Variant::String(s.Value));
+  Write(bag, h, PropertyNamed("EngStrDate"), Variant::String(s.EngStrDate));
+  Write(bag, h, PropertyNamed("JulianDate"), Variant::Double(s.JulianDate));
+  Write(bag, h, PropertyNamed("EnglishDateStyle"), Variant::Long(s.EnglishDateStyle));
+  Write(bag, h, PropertyNamed("WeekDayStyle"), Variant::Long(s.WeekDayStyle));
+  Write(bag, h, PropertyNamed("Separator"), Variant::Long(s.Separator));
+  Write(bag, h, PropertyNamed("ToolTipText"),
+        Variant::String(state_->controls.Frame2->ToolTipText()));
 }
 
 }  // namespace sauramiti

@@ -1,0 +1,154 @@
+// The control's property table against the Qt front ends: the widget declares one Qt property
+// per entry (designable when browsed, with the entry's help text as class info), each round-trips
+// through QObject::setProperty/property with the entry's mode guard, and the demo's property
+// browser shows exactly the browsed entries. A property added to the table and not to the widget
+// fails here.
+#include <gtest/gtest.h>
+
+#include <QMetaProperty>
+#include <QTableWidget>
+#include <qt/demo/browsed_properties.hpp>
+#include <qt/demo/demo_window.hpp>
+#include <qt/qt_values.hpp>
+#include <qt/sauramiti_widget.hpp>
+#include <sauramiti/control/property_table.hpp>
+#include <string>
+#include <vector>
+
+namespace sauramiti::qt {
+namespace {
+
+QString NameOf(const PropertyEntry& p) { return QString::fromUtf8(p.name.data()); }
+
+// The Qt properties the widget adds to QWidget's, without the host's own mode switch.
+std::vector<QString> WidgetOwnProperties() {
+  const QMetaObject& meta = SauramitiWidget::staticMetaObject;
+  std::vector<QString> names;
+  for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+    const QString name = QString::fromLatin1(meta.property(i).name());
+    if (name != "userMode") names.push_back(name);
+  }
+  return names;
+}
+
+TEST(WidgetProperties, EveryTableEntryIsAQtPropertyWithItsBrowsedFlagAndHelpText) {
+  const QMetaObject& meta = SauramitiWidget::staticMetaObject;
+  std::vector<QString> tableNames;
+  for (const PropertyEntry& p : kPropertyTable) {
+    SCOPED_TRACE(std::string(p.name));
+    tableNames.push_back(NameOf(p));
+    const int index = meta.indexOfProperty(p.name.data());
+    ASSERT_GE(index, meta.propertyOffset()) << "the widget does not declare it";
+    const QMetaProperty property = meta.property(index);
+    EXPECT_TRUE(property.isWritable());
+    EXPECT_EQ(property.isDesignable(), p.browsed);
+    const int info = meta.indexOfClassInfo(p.name.data());
+    if (p.help.empty()) {
+      EXPECT_LT(info, meta.classInfoOffset());
+    } else {
+      ASSERT_GE(info, meta.classInfoOffset());
+      EXPECT_EQ(std::string(meta.classInfo(info).value()), p.help);
+    }
+  }
+  EXPECT_EQ(WidgetOwnProperties(), tableNames) << "the widget's properties are the table's";
+}
+
+QVariant QtSample(PropertyType type) {
+  switch (type) {
+    case PropertyType::Boolean:
+      return false;
+    case PropertyType::Integer:
+      return 2010;
+    case PropertyType::Long:
+      return 1863913;
+    case PropertyType::Double:
+      return 2452378.5;
+    case PropertyType::String:
+      return QString("2059/01/15/1");
+    case PropertyType::Font:
+      return QFont("Arial", 12);
+    case PropertyType::Variant:
+      return QString("2090");
+    case PropertyType::Enumeration:
+      return 1;
+  }
+  return {};
+}
+
+bool SameQtSetting(const QVariant& got, const QVariant& want) {
+  if (want.typeId() == QMetaType::QFont) {
+    const QFont a = got.value<QFont>(), b = want.value<QFont>();
+    return a.family() == b.family() && a.pointSizeF() == b.pointSizeF();
+  }
+  if (want.typeId() == QMetaType::Int) return got.toInt() == want.toInt();
+  return got == want;
+}
+
+TEST(WidgetProperties, EveryEntryRoundTripsThroughQtPropertiesWithItsGuard) {
+  SauramitiWidget widget;
+  widget.setToday(QDate(2002, 4, 28));
+  widget.newDocument();
+  std::vector<int> errors;
+  QObject::connect(&widget, &SauramitiWidget::errorRaised,
+                   [&](int number, const QString&) { errors.push_back(number); });
+  for (const bool runTime : {true, false}) {
+    widget.setUserMode(runTime);
+    for (const PropertyEntry& p : kPropertyTable) {
+      SCOPED_TRACE(std::string(p.name) + (runTime ? " at run time" : " at design time"));
+      errors.clear();
+      const QVariant sample = QtSample(p.type);
+      const QVariant before = widget.property(p.name.data());
+      widget.setProperty(p.name.data(), sample);
+      const QVariant after = widget.property(p.name.data());
+      const bool designOnly = p.guard == ModeGuard::DesignTimeOnly;
+      if (runTime && designOnly) {
+        EXPECT_EQ(errors, (std::vector<int>{393, 382, 393}));
+        EXPECT_FALSE(after.isValid());
+      } else if (p.guard == ModeGuard::ReadOnly || (!runTime && p.guard == ModeGuard::RunTimeLet)) {
+        EXPECT_EQ(errors, std::vector<int>{runTime ? 382 : 387});
+        EXPECT_TRUE(SameQtSetting(after, before));
+      } else {
+        EXPECT_TRUE(errors.empty());
+        EXPECT_TRUE(SameQtSetting(after, sample)) << after.toString().toStdString();
+      }
+    }
+  }
+}
+
+TEST(WidgetProperties, ThePropertyBrowserShowsExactlyTheBrowsedEntriesInTableOrder) {
+  std::vector<QString> browsed;
+  for (const PropertyEntry& p : kPropertyTable) {
+    if (p.browsed) browsed.push_back(NameOf(p));
+  }
+  std::vector<QString> listed;
+  for (const demo::BrowsedProperty& p : demo::BrowsedProperties()) listed.push_back(p.name);
+  EXPECT_EQ(listed, browsed);
+
+  demo::DemoWindow window;
+  window.SetMessagesShown(false);
+  auto* browser = window.findChild<QTableWidget*>();
+  ASSERT_NE(browser, nullptr);
+  std::vector<QString> rows;
+  for (int row = 0; row < browser->rowCount(); ++row) rows.push_back(browser->item(row, 0)->text());
+  EXPECT_EQ(rows, browsed);
+}
+
+TEST(WidgetProperties, TheBrowserEditsEachBrowsedEntryThroughTheTableAtDesignTime) {
+  SauramitiWidget widget;
+  widget.setToday(QDate(2002, 4, 28));
+  widget.newDocument();
+  widget.setUserMode(false);
+  for (const demo::BrowsedProperty& p : demo::BrowsedProperties()) {
+    SCOPED_TRACE(p.name);
+    const PropertyEntry& entry = *FindPropertyEntry(p.name);
+    const demo::Editor editor = p.editor;
+    EXPECT_EQ(editor == demo::Editor::Check, entry.type == PropertyType::Boolean);
+    EXPECT_EQ(editor == demo::Editor::Font, entry.type == PropertyType::Font);
+    const QVariant sample = QtSample(entry.type);
+    p.let(widget.control(), FromQVariant(sample));
+    EXPECT_TRUE(SameQtSetting(ToQVariant(p.get(widget.control())), sample));
+  }
+}
+
+}  // namespace
+}  // namespace sauramiti::qt
