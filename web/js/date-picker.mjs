@@ -32,7 +32,7 @@
 // Latin text and --sauramiti-nepali-font for Devanagari. Parts: surface, frame, panel, bs-panel,
 // ad-panel, list, year-list, month-list, grid, header, day, selected, today, disabled.
 import { SauramitiError, loadSauramiti } from "./sauramiti.mjs";
-import { navigationAction } from "./keyboard-navigation.mjs";
+import { Area, navigationKey } from "./keyboard-navigation.mjs";
 import { STYLE, TWIPS_PER_PX, colour, fontPx, px } from "./picker-look.mjs";
 
 // The 21 properties and their attributes.
@@ -89,7 +89,7 @@ export class SauramitiDatePicker extends HTMLElement {
   #pending = [];  // property sets made before the module was loaded
   #nodes = null;
   #view = null;
-  #focusDay = 0;
+  #focusCell = -1;  // the navigation layer's focus, as of the last drawing
   #internals = null;
   #startValue = "";
   #applyingAttribute = false;
@@ -345,7 +345,9 @@ export class SauramitiDatePicker extends HTMLElement {
         nodes[`lblDay(${j})`] = cell;
       }
     }
-    nodes.Frame2.addEventListener("keydown", (event) => this.#key(event));
+    nodes.Frame2.addEventListener("keydown", (event) => this.#key(event, Area.Days));
+    nodes.cboYear.addEventListener("keydown", (event) => this.#key(event, Area.YearList));
+    nodes.CBoMonth.addEventListener("keydown", (event) => this.#key(event, Area.MonthList));
     root.append(surface);
     this.#nodes = nodes;
   }
@@ -361,11 +363,7 @@ export class SauramitiDatePicker extends HTMLElement {
     nodes.surface.style.width = px(view.width);
     nodes.surface.style.height = px(view.height);
     const fontFamily = view.english ? "var(--sauramiti-font)" : "var(--sauramiti-nepali-font)";
-    const days = view.children.filter((c) => c.kind === "day");
-    const lastDay = Math.max(0, ...days.map((c) => c.day));
-    if (this.#focusDay < 1 || this.#focusDay > lastDay) {
-      this.#focusDay = days.find((c) => c.selected && c.day > 0)?.day ?? (lastDay > 0 ? 1 : 0);
-    }
+    this.#focusCell = this.#call("_sm_picker_focus_cell");
     for (const child of view.children) {
       const node = nodes[child.name];
       const style = node.style;
@@ -401,7 +399,7 @@ export class SauramitiDatePicker extends HTMLElement {
   }
 
   #drawDay(node, child) {
-    const focused = child.day > 0 && child.day === this.#focusDay;
+    const focused = child.day > 0 && node.dataset.cell === String(this.#focusCell);
     node.classList.toggle("raised", !child.selected);
     node.classList.toggle("selected", child.selected && child.day > 0);
     node.classList.toggle("today", child.today);
@@ -431,16 +429,16 @@ export class SauramitiDatePicker extends HTMLElement {
 
   // ---- The user's actions ----
 
+  // A mouse click on day cell `cell`: the navigation layer puts its focus there and clicks the
+  // cell through the host's user-action call, as a key would.
   #clickDay(cell) {
     if (!this.#instance) return;
-    const day = this.#view?.children.find((c) => c.name === `lblDay(${cell})`)?.day ?? 0;
-    if (day > 0) this.#focusDay = day;
     try {
-      this.#call("_sm_picker_click_day", cell);
+      this.#call("_sm_picker_click_cell", cell);
     } finally {
       this.#afterChange();
     }
-    this.#focusCell();
+    this.#focusGridCell();
   }
 
   #choose(which, index) {
@@ -456,67 +454,22 @@ export class SauramitiDatePicker extends HTMLElement {
     this.#takeEvents();
   }
 
-  #lastDay() {
-    return Math.max(0, ...this.#view.children.filter((c) => c.kind === "day").map((c) => c.day));
-  }
-
-  #list(which) {
-    return this.#view.children.find((c) => c.name === (which === 0 ? "cboYear" : "CBoMonth"));
-  }
-
-  // Turns the page by `step` months through the control's own lists; false when the year list
-  // ends there.
-  #turnMonth(step) {
-    const months = this.#list(1);
-    if (months.index < 0) return false;
-    const next = months.index + step;
-    if (next >= 0 && next < months.items.length) {
-      this.#choose(1, next);
-      return true;
-    }
-    if (!this.#turnYear(step)) return false;
-    this.#choose(1, step > 0 ? 0 : months.items.length - 1);
-    return true;
-  }
-
-  #turnYear(step) {
-    const years = this.#list(0);
-    const next = years.index + step;
-    if (years.index < 0 || next < 0 || next >= years.items.length) return false;
-    this.#choose(0, next);
-    return true;
-  }
-
-  #key(event) {
+  // A key pressed with the focus in `area` (the grid or one of the lists): the navigation layer
+  // decides what it means and carries it out; the element only draws what came of it.
+  #key(event, area) {
     if (!this.#view) return;
-    const action = navigationAction(event, this.#view.vertical);
-    if (!action) return;
+    const key = navigationKey(event, area);
+    if (key === null) return;
     event.preventDefault();
-    const last = this.#lastDay();
-    if (action.pick) {
-      const cell = this.#view.children.find((c) => c.kind === "day" && c.day === this.#focusDay);
-      if (cell) this.#clickDay(Number(cell.name.slice(7, -1)));
-      return;
+    try {
+      this.#call("_sm_picker_press", key, area);
+    } finally {
+      this.#afterChange();
     }
-    if (action.first) this.#focusDay = 1;
-    if (action.last) this.#focusDay = last;
-    if (action.turnMonth && this.#turnMonth(action.turnMonth)) this.#focusDay = Math.min(this.#focusDay, this.#lastDay());
-    if (action.turnYear && this.#turnYear(action.turnYear)) this.#focusDay = Math.min(this.#focusDay, this.#lastDay());
-    if (action.move) {
-      const target = this.#focusDay + action.move;
-      if (target >= 1 && target <= last) {
-        this.#focusDay = target;
-      } else if (target > last) {
-        if (this.#turnMonth(1)) this.#focusDay = Math.min(target - last, this.#lastDay());
-      } else if (this.#turnMonth(-1)) {
-        this.#focusDay = Math.max(1, this.#lastDay() + target);
-      }
-    }
-    this.#render();
-    this.#focusCell();
+    if (area === Area.Days) this.#focusGridCell();
   }
 
-  #focusCell() {
+  #focusGridCell() {
     const cell = this.#nodes?.Frame2.querySelector('[role="gridcell"][tabindex="0"]');
     cell?.focus();
   }
