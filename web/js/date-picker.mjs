@@ -68,6 +68,19 @@ const INTEGER = 2;
 const LONG = 3;
 const DOUBLE = 5;
 
+// Whether a child of the view snapshot says the same as when it was last drawn.
+function sameChild(before, child) {
+  if (!before) return false;
+  for (const key in child) {
+    const a = before[key];
+    const b = child[key];
+    if (a === b) continue;
+    if (!Array.isArray(a) || !Array.isArray(b) || a.length !== b.length) return false;
+    for (let i = 0; i < a.length; ++i) if (a[i] !== b[i]) return false;
+  }
+  return true;
+}
+
 function localToday() {
   // The browser's local calendar date, never a UTC shift (new Date() late in the evening west
   // of Greenwich is already tomorrow in UTC).
@@ -90,6 +103,8 @@ export class SauramitiDatePicker extends HTMLElement {
   #nodes = null;
   #view = null;
   #focusCell = -1;  // the navigation layer's focus, as of the last drawing
+  #drawn = new Map();  // each child as last drawn, by name
+  #drawnContext = "";
   #internals = null;
   #startValue = "";
   #applyingAttribute = false;
@@ -266,8 +281,12 @@ export class SauramitiDatePicker extends HTMLElement {
 
   // ---- Events and drawing ----
 
-  #afterChange() {
+  // After the control changed: its events first (a `change` listener hears of a pick before
+  // anything is drawn), then the browser's focus onto the grid's focus cell when the grid has
+  // it (`focusGrid`), then the drawing.
+  #afterChange(focusGrid = false) {
     this.#takeEvents();
+    if (focusGrid) this.#focusGridCell();
     this.#render();
   }
 
@@ -364,8 +383,18 @@ export class SauramitiDatePicker extends HTMLElement {
     nodes.surface.style.height = px(view.height);
     const fontFamily = view.english ? "var(--sauramiti-font)" : "var(--sauramiti-nepali-font)";
     this.#focusCell = this.#call("_sm_picker_focus_cell");
+    // A child is drawn again only when the snapshot says something new about it (a click
+    // changes a handful of the 80); everything is drawn when the language, the surface's
+    // enabled state or the theme changed, which every child's look depends on.
+    const context = `${view.english}|${view.enabled}|${theme}`;
+    const drawn = context === this.#drawnContext ? this.#drawn : new Map();
+    this.#drawnContext = context;
+    this.#drawn = new Map();
     for (const child of view.children) {
       const node = nodes[child.name];
+      this.#drawn.set(child.name, child);
+      if (child.kind === "day") this.#drawFocus(node, child);
+      if (sameChild(drawn.get(child.name), child)) continue;
       const style = node.style;
       style.left = px(child.left);
       style.top = px(child.top);
@@ -398,12 +427,19 @@ export class SauramitiDatePicker extends HTMLElement {
     nodes.CBoMonth.setAttribute("aria-label", view.english ? "Month" : "महिना");
   }
 
-  #drawDay(node, child) {
+  // The focus mark: the navigation layer's focus cell is the grid's one tab stop.
+  #drawFocus(node, child) {
     const focused = child.day > 0 && node.dataset.cell === String(this.#focusCell);
+    node.classList.toggle("focused", focused);
+    // The attribute, not the property: a div without one reads as -1 yet takes no focus.
+    const tabIndex = focused ? "0" : "-1";
+    if (node.getAttribute("tabindex") !== tabIndex) node.setAttribute("tabindex", tabIndex);
+  }
+
+  #drawDay(node, child) {
     node.classList.toggle("raised", !child.selected);
     node.classList.toggle("selected", child.selected && child.day > 0);
     node.classList.toggle("today", child.today);
-    node.classList.toggle("focused", focused);
     node.setAttribute("part", ["day", child.selected && child.day > 0 ? "selected" : "",
       child.today ? "today" : "", child.enabled ? "" : "disabled"].filter(Boolean).join(" "));
     node.setAttribute("aria-selected", child.selected && child.day > 0 ? "true" : "false");
@@ -413,7 +449,6 @@ export class SauramitiDatePicker extends HTMLElement {
     else node.removeAttribute("aria-label");
     if (child.enabled && child.day > 0) node.removeAttribute("aria-disabled");
     else node.setAttribute("aria-disabled", "true");
-    node.tabIndex = focused ? 0 : -1;
   }
 
   #fillList(select, child) {
@@ -436,9 +471,8 @@ export class SauramitiDatePicker extends HTMLElement {
     try {
       this.#call("_sm_picker_click_cell", cell);
     } finally {
-      this.#afterChange();
+      this.#afterChange(true);
     }
-    this.#focusGridCell();
   }
 
   #choose(which, index) {
@@ -464,14 +498,17 @@ export class SauramitiDatePicker extends HTMLElement {
     try {
       this.#call("_sm_picker_press", key, area);
     } finally {
-      this.#afterChange();
+      this.#afterChange(area === Area.Days);
     }
-    if (area === Area.Days) this.#focusGridCell();
   }
 
+  // The browser's focus onto the navigation layer's focus cell. Done before the drawing: focusing
+  // makes the browser bring its styles up to date at once, which costs next to nothing while
+  // they are clean and was a third of a click's time after the drawing. The cells are the same
+  // nodes whatever the page shows, so the cell is the right one before it is drawn.
   #focusGridCell() {
-    const cell = this.#nodes?.Frame2.querySelector('[role="gridcell"][tabindex="0"]');
-    cell?.focus();
+    const node = this.#nodes?.[`lblDay(${this.#call("_sm_picker_focus_cell")})`];
+    if (node && this.shadowRoot.activeElement !== node) node.focus();
   }
 
   // ---- Forms ----
