@@ -234,6 +234,19 @@ test("the focus mark follows the navigation layer's focus cell", async () => {
   await page.close();
 });
 
+test("a drawing that skips unchanged children still shows the control's list entries", async () => {
+  const page = await openPicker();
+  const shown = await page.evaluate(() => {
+    const picker = document.getElementById("picker");
+    const months = picker.shadowRoot.querySelector('[part~="month-list"]');
+    months.selectedIndex = 5;      // the list moved, the control was never told
+    picker.ToolTipText = "a tip";  // any change draws again
+    return [months.value, picker.month];
+  });
+  assert.deepEqual(shown, ["Vaishaka", 1]);
+  await page.close();
+});
+
 test("first render after the module has loaded (reported, not judged)", async () => {
   const page = await openPicker();
   const ms = await page.evaluate(async () => {

@@ -394,7 +394,12 @@ export class SauramitiDatePicker extends HTMLElement {
       const node = nodes[child.name];
       this.#drawn.set(child.name, child);
       if (child.kind === "day") this.#drawFocus(node, child);
-      if (sameChild(drawn.get(child.name), child)) continue;
+      if (sameChild(drawn.get(child.name), child)) {
+        // A list the person chose in shows the choice already; when the control kept its old
+        // entry (its guards may), the snapshot is unchanged but the list must go back.
+        if (child.kind === "combo" && node.selectedIndex !== child.index) node.selectedIndex = child.index;
+        continue;
+      }
       const style = node.style;
       style.left = px(child.left);
       style.top = px(child.top);
