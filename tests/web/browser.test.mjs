@@ -201,6 +201,52 @@ test("the ARIA grid pattern, with labels, the selection and today", async () => 
   await page.close();
 });
 
+test("the focus mark follows the navigation layer's focus cell", async () => {
+  const page = await openPicker();
+  // The one cell in the tab order, the element that has the focus, and what each shows.
+  const mark = () => page.evaluate(() => {
+    const root = document.getElementById("picker").shadowRoot;
+    const stops = [...root.querySelectorAll('[role="gridcell"]')].filter((cell) => cell.tabIndex === 0);
+    return { stops: stops.map((cell) => cell.textContent), active: root.activeElement?.textContent ?? null };
+  });
+  assert.deepEqual((await mark()).stops, ["15"]);  // it starts on the selected day
+  await page.evaluate(() => document.getElementById("picker").shadowRoot.querySelector('[data-cell="6"]').click());
+  const clicked = await page.evaluate(() => document.getElementById("picker").shadowRoot.querySelector('[data-cell="6"]').textContent);
+  assert.deepEqual(await mark(), { stops: [clicked], active: clicked });  // a click moves it there
+  await page.keyboard.press("ArrowDown");
+  const next = String(Number(clicked) + 1);
+  assert.deepEqual(await mark(), { stops: [next], active: next });
+  // A Value set from outside turns the page under the focus: it keeps its day number.
+  await page.evaluate(() => { document.getElementById("picker").Value = "2059/02/05"; });
+  assert.deepEqual((await mark()).stops, [next]);
+  // The month list with the focus: Down chooses its next entry through the layer, Page Down
+  // turns the month as on the days, and the focus stays on the list.
+  await page.evaluate(() => document.getElementById("picker").shadowRoot.querySelector('[part~="month-list"]').focus());
+  const lists = () => page.evaluate(() => [...document.getElementById("picker").shadowRoot.querySelectorAll("select")].map((s) => s.value));
+  await page.keyboard.press("ArrowDown");
+  assert.deepEqual(await lists(), ["2059", "Asadh"]);
+  await page.keyboard.press("PageUp");
+  assert.deepEqual(await lists(), ["2059", "Jestha"]);
+  assert.equal(await page.evaluate(() => document.getElementById("picker").shadowRoot.activeElement?.getAttribute("part")), "list month-list");
+  assert.deepEqual((await mark()).stops, [next]);
+  assert.deepEqual(await page.evaluate(() => window.changes.length), 1);  // only the click picked
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test("a drawing that skips unchanged children still shows the control's list entries", async () => {
+  const page = await openPicker();
+  const shown = await page.evaluate(() => {
+    const picker = document.getElementById("picker");
+    const months = picker.shadowRoot.querySelector('[part~="month-list"]');
+    months.selectedIndex = 5;      // the list moved, the control was never told
+    picker.ToolTipText = "a tip";  // any change draws again
+    return [months.value, picker.month];
+  });
+  assert.deepEqual(shown, ["Vaishaka", 1]);
+  await page.close();
+});
+
 test("first render after the module has loaded (reported, not judged)", async () => {
   const page = await openPicker();
   const ms = await page.evaluate(async () => {

@@ -32,7 +32,7 @@
 // Latin text and --sauramiti-nepali-font for Devanagari. Parts: surface, frame, panel, bs-panel,
 // ad-panel, list, year-list, month-list, grid, header, day, selected, today, disabled.
 import { SauramitiError, loadSauramiti } from "./sauramiti.mjs";
-import { navigationAction } from "./keyboard-navigation.mjs";
+import { Area, navigationKey } from "./keyboard-navigation.mjs";
 import { STYLE, TWIPS_PER_PX, colour, fontPx, px } from "./picker-look.mjs";
 
 // The 21 properties and their attributes.
@@ -68,6 +68,19 @@ const INTEGER = 2;
 const LONG = 3;
 const DOUBLE = 5;
 
+// Whether a child of the view snapshot says the same as when it was last drawn.
+function sameChild(before, child) {
+  if (!before) return false;
+  for (const key in child) {
+    const a = before[key];
+    const b = child[key];
+    if (a === b) continue;
+    if (!Array.isArray(a) || !Array.isArray(b) || a.length !== b.length) return false;
+    for (let i = 0; i < a.length; ++i) if (a[i] !== b[i]) return false;
+  }
+  return true;
+}
+
 function localToday() {
   // The browser's local calendar date, never a UTC shift (new Date() late in the evening west
   // of Greenwich is already tomorrow in UTC).
@@ -89,7 +102,9 @@ export class SauramitiDatePicker extends HTMLElement {
   #pending = [];  // property sets made before the module was loaded
   #nodes = null;
   #view = null;
-  #focusDay = 0;
+  #focusCell = -1;  // the navigation layer's focus, as of the last drawing
+  #drawn = new Map();  // each child as last drawn, by name
+  #drawnContext = "";
   #internals = null;
   #startValue = "";
   #applyingAttribute = false;
@@ -266,8 +281,12 @@ export class SauramitiDatePicker extends HTMLElement {
 
   // ---- Events and drawing ----
 
-  #afterChange() {
+  // After the control changed: its events first (a `change` listener hears of a pick before
+  // anything is drawn), then the browser's focus onto the grid's focus cell when the grid has
+  // it (`focusGrid`), then the drawing.
+  #afterChange(focusGrid = false) {
     this.#takeEvents();
+    if (focusGrid) this.#focusGridCell();
     this.#render();
   }
 
@@ -345,7 +364,9 @@ export class SauramitiDatePicker extends HTMLElement {
         nodes[`lblDay(${j})`] = cell;
       }
     }
-    nodes.Frame2.addEventListener("keydown", (event) => this.#key(event));
+    nodes.Frame2.addEventListener("keydown", (event) => this.#key(event, Area.Days));
+    nodes.cboYear.addEventListener("keydown", (event) => this.#key(event, Area.YearList));
+    nodes.CBoMonth.addEventListener("keydown", (event) => this.#key(event, Area.MonthList));
     root.append(surface);
     this.#nodes = nodes;
   }
@@ -361,13 +382,24 @@ export class SauramitiDatePicker extends HTMLElement {
     nodes.surface.style.width = px(view.width);
     nodes.surface.style.height = px(view.height);
     const fontFamily = view.english ? "var(--sauramiti-font)" : "var(--sauramiti-nepali-font)";
-    const days = view.children.filter((c) => c.kind === "day");
-    const lastDay = Math.max(0, ...days.map((c) => c.day));
-    if (this.#focusDay < 1 || this.#focusDay > lastDay) {
-      this.#focusDay = days.find((c) => c.selected && c.day > 0)?.day ?? (lastDay > 0 ? 1 : 0);
-    }
+    this.#focusCell = this.#call("_sm_picker_focus_cell");
+    // A child is drawn again only when the snapshot says something new about it (a click
+    // changes a handful of the 80); everything is drawn when the language, the surface's
+    // enabled state or the theme changed, which every child's look depends on.
+    const context = `${view.english}|${view.enabled}|${theme}`;
+    const drawn = context === this.#drawnContext ? this.#drawn : new Map();
+    this.#drawnContext = context;
+    this.#drawn = new Map();
     for (const child of view.children) {
       const node = nodes[child.name];
+      this.#drawn.set(child.name, child);
+      if (child.kind === "day") this.#drawFocus(node, child);
+      if (sameChild(drawn.get(child.name), child)) {
+        // A list the person chose in shows the choice already; when the control kept its old
+        // entry (its guards may), the snapshot is unchanged but the list must go back.
+        if (child.kind === "combo" && node.selectedIndex !== child.index) node.selectedIndex = child.index;
+        continue;
+      }
       const style = node.style;
       style.left = px(child.left);
       style.top = px(child.top);
@@ -400,12 +432,19 @@ export class SauramitiDatePicker extends HTMLElement {
     nodes.CBoMonth.setAttribute("aria-label", view.english ? "Month" : "महिना");
   }
 
+  // The focus mark: the navigation layer's focus cell is the grid's one tab stop.
+  #drawFocus(node, child) {
+    const focused = child.day > 0 && node.dataset.cell === String(this.#focusCell);
+    node.classList.toggle("focused", focused);
+    // The attribute, not the property: a div without one reads as -1 yet takes no focus.
+    const tabIndex = focused ? "0" : "-1";
+    if (node.getAttribute("tabindex") !== tabIndex) node.setAttribute("tabindex", tabIndex);
+  }
+
   #drawDay(node, child) {
-    const focused = child.day > 0 && child.day === this.#focusDay;
     node.classList.toggle("raised", !child.selected);
     node.classList.toggle("selected", child.selected && child.day > 0);
     node.classList.toggle("today", child.today);
-    node.classList.toggle("focused", focused);
     node.setAttribute("part", ["day", child.selected && child.day > 0 ? "selected" : "",
       child.today ? "today" : "", child.enabled ? "" : "disabled"].filter(Boolean).join(" "));
     node.setAttribute("aria-selected", child.selected && child.day > 0 ? "true" : "false");
@@ -415,7 +454,6 @@ export class SauramitiDatePicker extends HTMLElement {
     else node.removeAttribute("aria-label");
     if (child.enabled && child.day > 0) node.removeAttribute("aria-disabled");
     else node.setAttribute("aria-disabled", "true");
-    node.tabIndex = focused ? 0 : -1;
   }
 
   #fillList(select, child) {
@@ -431,16 +469,15 @@ export class SauramitiDatePicker extends HTMLElement {
 
   // ---- The user's actions ----
 
+  // A mouse click on day cell `cell`: the navigation layer puts its focus there and clicks the
+  // cell through the host's user-action call, as a key would.
   #clickDay(cell) {
     if (!this.#instance) return;
-    const day = this.#view?.children.find((c) => c.name === `lblDay(${cell})`)?.day ?? 0;
-    if (day > 0) this.#focusDay = day;
     try {
-      this.#call("_sm_picker_click_day", cell);
+      this.#call("_sm_picker_click_cell", cell);
     } finally {
-      this.#afterChange();
+      this.#afterChange(true);
     }
-    this.#focusCell();
   }
 
   #choose(which, index) {
@@ -456,69 +493,27 @@ export class SauramitiDatePicker extends HTMLElement {
     this.#takeEvents();
   }
 
-  #lastDay() {
-    return Math.max(0, ...this.#view.children.filter((c) => c.kind === "day").map((c) => c.day));
-  }
-
-  #list(which) {
-    return this.#view.children.find((c) => c.name === (which === 0 ? "cboYear" : "CBoMonth"));
-  }
-
-  // Turns the page by `step` months through the control's own lists; false when the year list
-  // ends there.
-  #turnMonth(step) {
-    const months = this.#list(1);
-    if (months.index < 0) return false;
-    const next = months.index + step;
-    if (next >= 0 && next < months.items.length) {
-      this.#choose(1, next);
-      return true;
-    }
-    if (!this.#turnYear(step)) return false;
-    this.#choose(1, step > 0 ? 0 : months.items.length - 1);
-    return true;
-  }
-
-  #turnYear(step) {
-    const years = this.#list(0);
-    const next = years.index + step;
-    if (years.index < 0 || next < 0 || next >= years.items.length) return false;
-    this.#choose(0, next);
-    return true;
-  }
-
-  #key(event) {
+  // A key pressed with the focus in `area` (the grid or one of the lists): the navigation layer
+  // decides what it means and carries it out; the element only draws what came of it.
+  #key(event, area) {
     if (!this.#view) return;
-    const action = navigationAction(event, this.#view.vertical);
-    if (!action) return;
+    const key = navigationKey(event, area);
+    if (key === null) return;
     event.preventDefault();
-    const last = this.#lastDay();
-    if (action.pick) {
-      const cell = this.#view.children.find((c) => c.kind === "day" && c.day === this.#focusDay);
-      if (cell) this.#clickDay(Number(cell.name.slice(7, -1)));
-      return;
+    try {
+      this.#call("_sm_picker_press", key, area);
+    } finally {
+      this.#afterChange(area === Area.Days);
     }
-    if (action.first) this.#focusDay = 1;
-    if (action.last) this.#focusDay = last;
-    if (action.turnMonth && this.#turnMonth(action.turnMonth)) this.#focusDay = Math.min(this.#focusDay, this.#lastDay());
-    if (action.turnYear && this.#turnYear(action.turnYear)) this.#focusDay = Math.min(this.#focusDay, this.#lastDay());
-    if (action.move) {
-      const target = this.#focusDay + action.move;
-      if (target >= 1 && target <= last) {
-        this.#focusDay = target;
-      } else if (target > last) {
-        if (this.#turnMonth(1)) this.#focusDay = Math.min(target - last, this.#lastDay());
-      } else if (this.#turnMonth(-1)) {
-        this.#focusDay = Math.max(1, this.#lastDay() + target);
-      }
-    }
-    this.#render();
-    this.#focusCell();
   }
 
-  #focusCell() {
-    const cell = this.#nodes?.Frame2.querySelector('[role="gridcell"][tabindex="0"]');
-    cell?.focus();
+  // The browser's focus onto the navigation layer's focus cell. Done before the drawing: focusing
+  // makes the browser bring its styles up to date at once, which costs next to nothing while
+  // they are clean and was a third of a click's time after the drawing. The cells are the same
+  // nodes whatever the page shows, so the cell is the right one before it is drawn.
+  #focusGridCell() {
+    const node = this.#nodes?.[`lblDay(${this.#call("_sm_picker_focus_cell")})`];
+    if (node && this.shadowRoot.activeElement !== node) node.focus();
   }
 
   // ---- Forms ----

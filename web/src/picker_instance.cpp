@@ -4,8 +4,10 @@
 // JavaScript holds an instance by its address. Everything it does goes through one of these
 // functions: create and destroy; take a snapshot of the view (view_snapshot.hpp); read or set a
 // property by its name (the property table the `sauramiti script` command uses); the user's
-// actions on the child controls (click a day cell, choose a list entry, open a list); resize;
-// take the events the control raised; save and load the document.
+// actions on the child controls (click a day cell, choose a list entry, open a list), all
+// delivered through the host's user-action call; keys, carried out by the shared navigation
+// layer (sauramiti/navigation); resize; take the events the control raised; save and load the
+// document.
 #include <emscripten/emscripten.h>
 
 #include <cli/property_table.hpp>
@@ -15,6 +17,8 @@
 #include <sauramiti/base/number_text.hpp>
 #include <sauramiti/control/sauramiti.hpp>
 #include <sauramiti/document/json_property_bag.hpp>
+#include <sauramiti/navigation/day_cells.hpp>
+#include <sauramiti/navigation/navigator.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
 #include <sauramiti/platform/headless/json_string.hpp>
 #include <sauramiti/view/child_controls.hpp>
@@ -45,6 +49,10 @@ class PickerInstance {
       control_->InitProperties();
     }
     host_.TakeEvents();  // a new instance's own notifications are nobody's doing
+    // The focus is a day, as in the terminal picker: a web grid moves it past the month's ends
+    // and keeps it on a day number when the page turns.
+    keys_ = std::make_unique<navigation::Navigator>(*control_, host_, host_,
+                                                    navigation::FocusModel::Days);
   }
   ~PickerInstance() { control_->Terminate(); }
   PickerInstance(const PickerInstance&) = delete;
@@ -52,11 +60,13 @@ class PickerInstance {
 
   headless::HeadlessHost& Host() { return host_; }
   Sauramiti& Control() { return *control_; }
+  navigation::Navigator& Keys() { return *keys_; }
   platform::LocalDate Today() { return host_.Today(); }
 
  private:
   headless::HeadlessHost host_;  // declared first: it must outlive the control
   std::unique_ptr<Sauramiti> control_;
+  std::unique_ptr<navigation::Navigator> keys_;  // after the control it refers to
 };
 
 PickerInstance& Of(std::uintptr_t address) { return *reinterpret_cast<PickerInstance*>(address); }
@@ -111,10 +121,23 @@ std::string EventsJson(std::vector<std::string> events) {
   return json + "]";
 }
 
-headless::HeadlessComboBox& ListOf(PickerInstance& p, std::int32_t which) {
-  const auto& children = p.Control().Children();
-  return dynamic_cast<headless::HeadlessComboBox&>(which == 0 ? *children.cboYear
-                                                              : *children.CBoMonth);
+// The stable name of the year list (which 0) or the month list (which 1).
+std::string ListName(std::int32_t which) {
+  return std::string(which == 0 ? platform::kYearListName : platform::kMonthListName);
+}
+
+// A user action on a child, through the host's user-action call. The host raises the run-time
+// error a toolkit's own list raises (an entry outside the list: error 5); a name that is no live
+// child cannot come from the component, and says so as error 9.
+platform::UserActionOutcome Deliver(PickerInstance& p, platform::UserActionKind kind,
+                                    std::string child, std::int32_t argument) {
+  const platform::UserActionOutcome outcome =
+      p.Host().Perform(platform::UserAction{kind, std::move(child), argument});
+  if (outcome == platform::UserActionOutcome::NoSuchChild ||
+      outcome == platform::UserActionOutcome::WrongKind) {
+    Raise(kSubscriptOutOfRange);
+  }
+  return outcome;
 }
 
 }  // namespace
@@ -207,12 +230,39 @@ EMSCRIPTEN_KEEPALIVE std::int32_t sm_picker_set_font(std::uintptr_t p, const cha
   });
 }
 
-// The user clicks day cell k; the result is 1 when the cell took the click (it was enabled).
-EMSCRIPTEN_KEEPALIVE std::int32_t sm_picker_click_day(std::uintptr_t p, std::int32_t k) {
+// The user clicks day cell `cell` (0 to 34): the focus goes there and the cell takes the click,
+// both through the navigation layer. The result is a navigation::Result: 1 when the cell took
+// the click, 0 when it showed no day, 3 when the control takes no input (disabled, design mode).
+EMSCRIPTEN_KEEPALIVE std::int32_t sm_picker_click_cell(std::uintptr_t p, std::int32_t cell) {
   return Guarded([&] {
-    auto* cell = Of(p).Host().FindLabel("lblDay(" + std::to_string(k) + ")");
-    if (cell == nullptr) Raise(kSubscriptOutOfRange);
-    return ReturnInteger(cell->Click() ? 1 : 0);
+    if (cell < 0 || cell >= navigation::kDayCells) Raise(kSubscriptOutOfRange);
+    return ReturnInteger(static_cast<std::int32_t>(Of(p).Keys().ClickCell(cell)));
+  });
+}
+
+// The user presses `key` (a navigation::Key) with the focus in `area` (a navigation::Area, the
+// part of the element that has the browser's focus); the result is a navigation::Result.
+EMSCRIPTEN_KEEPALIVE std::int32_t sm_picker_press(std::uintptr_t p, std::int32_t key,
+                                                  std::int32_t area) {
+  return Guarded([&] {
+    if (key < 0 || key > static_cast<std::int32_t>(navigation::Key::Space) || area < 0 ||
+        area > static_cast<std::int32_t>(navigation::Area::MonthList)) {
+      Raise(kInvalidProcedureCall);
+    }
+    navigation::Navigator& keys = Of(p).Keys();
+    keys.FocusArea(static_cast<navigation::Area>(area));
+    return ReturnInteger(static_cast<std::int32_t>(keys.Press(static_cast<navigation::Key>(key))));
+  });
+}
+
+// The day cell with the keyboard focus (-1: none shows a day). The focus first settles on a day
+// the month has: after the page changed under it (a Value set from outside, say) it keeps its
+// day number where the new month has one, else the month's last day.
+EMSCRIPTEN_KEEPALIVE std::int32_t sm_picker_focus_cell(std::uintptr_t p) {
+  return Guarded([&] {
+    navigation::Navigator& keys = Of(p).Keys();
+    keys.SettleOnCell();
+    return ReturnInteger(keys.FocusCell());
   });
 }
 
@@ -220,14 +270,14 @@ EMSCRIPTEN_KEEPALIVE std::int32_t sm_picker_click_day(std::uintptr_t p, std::int
 EMSCRIPTEN_KEEPALIVE std::int32_t sm_picker_choose(std::uintptr_t p, std::int32_t which,
                                                    std::int32_t index) {
   return Guarded([&] {
-    ListOf(Of(p), which).Choose(index);
+    Deliver(Of(p), platform::UserActionKind::ChooseEntry, ListName(which), index);
     return kNothing;
   });
 }
 
 EMSCRIPTEN_KEEPALIVE std::int32_t sm_picker_drop_down(std::uintptr_t p, std::int32_t which) {
   return Guarded([&] {
-    ListOf(Of(p), which).DropDown();
+    Deliver(Of(p), platform::UserActionKind::OpenList, ListName(which), 0);
     return kNothing;
   });
 }
