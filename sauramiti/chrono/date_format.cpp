@@ -44,7 +44,7 @@ int ReadNumber(std::string_view text, std::size_t& pos, Digits& digits, int most
 }
 
 // `value` in decimal with at least `width` digits, ASCII or Devanagari.
-void AppendNumber(std::string& out, long value, int width, locale language) {
+void AppendNumber(std::string& out, long long value, int width, locale language) {
   std::string ascii = std::to_string(value < 0 ? -value : value);
   if (ascii.size() < static_cast<std::size_t>(width)) {
     ascii.insert(0, static_cast<std::size_t>(width) - ascii.size(), '0');
