@@ -43,8 +43,9 @@ int ReadNumber(std::string_view text, std::size_t& pos, Digits& digits, int most
   return value;
 }
 
-// `value` in decimal with at least `width` digits, ASCII or Devanagari.
-void AppendNumber(std::string& out, long value, int width, locale language) {
+// `value` in decimal with at least `width` digits, ASCII or Devanagari. (long long, not long:
+// long is 32 bits in WebAssembly, where an unsigned month would change sign going into it.)
+void AppendNumber(std::string& out, long long value, int width, locale language) {
   std::string ascii = std::to_string(value < 0 ? -value : value);
   if (ascii.size() < static_cast<std::size_t>(width)) {
     ascii.insert(0, static_cast<std::size_t>(width) - ascii.size(), '0');
