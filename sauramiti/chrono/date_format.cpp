@@ -43,7 +43,8 @@ int ReadNumber(std::string_view text, std::size_t& pos, Digits& digits, int most
   return value;
 }
 
-// `value` in decimal with at least `width` digits, ASCII or Devanagari.
+// `value` in decimal with at least `width` digits, ASCII or Devanagari. (long long, not long:
+// long is 32 bits in WebAssembly, where an unsigned month would change sign going into it.)
 void AppendNumber(std::string& out, long long value, int width, locale language) {
   std::string ascii = std::to_string(value < 0 ? -value : value);
   if (ascii.size() < static_cast<std::size_t>(width)) {

@@ -8,6 +8,7 @@
 import createSauramitiModule from "./sauramiti-core.mjs";
 import { SauramitiError, addMethods, makeCore } from "./api.mjs";
 import { instantiateCore } from "./core-loader.mjs";
+import { addTypedCalendar } from "./typed-calendar.mjs";
 
 export { SauramitiError };
 
@@ -20,7 +21,7 @@ export function loadSauramiti(options = {}) {
     const url = new URL("./sauramiti-core.wasm", import.meta.url);
     loading = instantiateCore(createSauramitiModule, url, options).then((module) => {
       const core = makeCore(module);
-      const s = addMethods({}, core);
+      const s = addTypedCalendar(addMethods({}, core), core);
       Object.defineProperty(s, "core", { value: core, enumerable: false });
       // The Devanagari that a legacy Nepali-font text (a Nepali DateValue) draws.
       Object.defineProperty(s, "legacyToUnicode", {

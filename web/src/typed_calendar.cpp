@@ -1,0 +1,141 @@
+// The typed calendar's direct numeric exports: the fast path of s.toGregorian, s.fromGregorian,
+// s.daysInMonth, s.weekday, s.parse and s.format.
+//
+// A date crosses as one 32-bit integer, year * 1024 + month * 64 + day (month and day in the low
+// ten bits, the year, possibly negative for a Gregorian year before 1, above them), so a
+// conversion is one call with numbers in and one number out: no slots, no text. 0 names no date
+// (no month is 0), the answer for a date outside the calendar or a calendar id that is unknown.
+//
+// A calendar crosses as a small id (api.mjs maps the names): 0 is the model. A calendar that
+// the core adds later gets the next id here and a name there; nothing else changes.
+#include <emscripten/emscripten.h>
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <sauramiti/chrono.hpp>
+#include <string_view>
+#include <web/src/boundary.hpp>
+
+namespace {
+
+namespace bs = sauramiti::bs;
+using std::chrono::days;
+using std::chrono::sys_days;
+
+std::optional<bs::calendar> CalendarFor(std::int32_t id) {
+  if (id == 0) return bs::calendar::model;
+  return std::nullopt;
+}
+
+std::int32_t Pack(std::int32_t year, std::int32_t month, std::int32_t day) {
+  return year * 1024 + month * 64 + day;
+}
+
+// Day count since 1970-01-01 of a proleptic Gregorian date, and back (H. Hinnant's civil-date
+// algorithms); libc++ 13 under Emscripten is not relied on for the chrono calendar types.
+std::int64_t DaysFromCivil(std::int64_t y, std::int64_t m, std::int64_t d) {
+  y -= m <= 2 ? 1 : 0;
+  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const std::int64_t yoe = y - era * 400;
+  const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+struct Civil {
+  std::int64_t year;
+  std::int64_t month;
+  std::int64_t day;
+};
+
+Civil CivilFromDays(std::int64_t z) {
+  z += 719468;
+  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const std::int64_t doe = z - era * 146097;
+  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const std::int64_t mp = (5 * doy + 2) / 153;
+  const std::int64_t day = doy - (153 * mp + 2) / 5 + 1;
+  const std::int64_t month = mp < 10 ? mp + 3 : mp - 9;
+  return {yoe + era * 400 + (month <= 2 ? 1 : 0), month, day};
+}
+
+std::int32_t PackDate(const bs::year_month_day& date) {
+  return Pack(date.year(), static_cast<std::int32_t>(date.month()),
+              static_cast<std::int32_t>(date.day()));
+}
+
+}  // namespace
+
+extern "C" {
+
+// BS date to Gregorian, packed; 0 unless the BS date is a day of the calendar.
+EMSCRIPTEN_KEEPALIVE std::int32_t sm_bs_to_gregorian(std::int32_t year, std::int32_t month,
+                                                     std::int32_t day, std::int32_t calendarId) {
+  const auto cal = CalendarFor(calendarId);
+  if (!cal || month < 1 || day < 1) return 0;
+  const bs::year_month_day date{year, static_cast<unsigned>(month), static_cast<unsigned>(day)};
+  if (!date.ok(*cal)) return 0;
+  const Civil civil = CivilFromDays(bs::to_sys_days(date, *cal).time_since_epoch().count());
+  return Pack(static_cast<std::int32_t>(civil.year), static_cast<std::int32_t>(civil.month),
+              static_cast<std::int32_t>(civil.day));
+}
+
+// Gregorian date to BS, packed; 0 for a Gregorian date that does not exist or a day outside
+// BS 1/1/1 to 9999/12/31.
+EMSCRIPTEN_KEEPALIVE std::int32_t sm_gregorian_to_bs(std::int32_t year, std::int32_t month,
+                                                     std::int32_t day, std::int32_t calendarId) {
+  const auto cal = CalendarFor(calendarId);
+  if (!cal || month < 1 || month > 12 || day < 1 || day > 31) return 0;
+  const std::int64_t count = DaysFromCivil(year, month, day);
+  const Civil back = CivilFromDays(count);
+  if (back.month != month || back.day != day) return 0;  // 30 February and the like
+  const bs::year_month_day date = bs::from_sys_days(sys_days{days{count}}, *cal);
+  return date.ok(*cal) ? PackDate(date) : 0;
+}
+
+// Days in a BS month; 0 outside the calendar.
+EMSCRIPTEN_KEEPALIVE std::int32_t sm_bs_days_in_month(std::int32_t year, std::int32_t month,
+                                                      std::int32_t calendarId) {
+  const auto cal = CalendarFor(calendarId);
+  if (!cal || month < 1) return 0;
+  return static_cast<std::int32_t>(bs::days_in_month(year, static_cast<unsigned>(month), *cal));
+}
+
+// The weekday of a BS date, 0 Sunday to 6 Saturday; -1 unless it is a day of the calendar.
+EMSCRIPTEN_KEEPALIVE std::int32_t sm_bs_weekday(std::int32_t year, std::int32_t month,
+                                                std::int32_t day, std::int32_t calendarId) {
+  const auto cal = CalendarFor(calendarId);
+  if (!cal || month < 1 || day < 1) return -1;
+  const bs::year_month_day date{year, static_cast<unsigned>(month), static_cast<unsigned>(day)};
+  if (!date.ok(*cal)) return -1;
+  return static_cast<std::int32_t>(bs::weekday(date, *cal).c_encoding());
+}
+
+// The BS date written in the UTF-8 text at `text` (length bytes), packed; 0 when it is none.
+EMSCRIPTEN_KEEPALIVE std::int32_t sm_bs_parse(const char* text, std::int32_t length,
+                                              std::int32_t calendarId) {
+  const auto cal = CalendarFor(calendarId);
+  if (!cal) return 0;
+  const auto date = bs::parse(std::string_view(text, static_cast<std::size_t>(length)), *cal);
+  return date ? PackDate(*date) : 0;
+}
+
+// The pattern (UTF-8, length bytes) with the date's fields filled in, as the result text;
+// nepali != 0 writes Devanagari.
+EMSCRIPTEN_KEEPALIVE std::int32_t sm_bs_format(std::int32_t year, std::int32_t month,
+                                               std::int32_t day, const char* pattern,
+                                               std::int32_t length, std::int32_t nepali,
+                                               std::int32_t calendarId) {
+  return sauramiti::web::Guarded([&] {
+    const auto cal = CalendarFor(calendarId);
+    if (!cal) return sauramiti::web::FailWithMessage("unknown calendar");
+    const bs::year_month_day date{year, static_cast<unsigned>(month < 0 ? 0 : month),
+                                  static_cast<unsigned>(day < 0 ? 0 : day)};
+    return sauramiti::web::ReturnText(
+        bs::format(date, std::string_view(pattern, static_cast<std::size_t>(length)),
+                   nepali != 0 ? bs::locale::nepali : bs::locale::english, *cal));
+  });
+}
+}
