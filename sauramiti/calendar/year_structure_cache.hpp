@@ -16,7 +16,7 @@ namespace sauramiti::SauramitiRoutine {
 
 // The first weekday of a valid month (year 1 to 9999, month 1 to 12) by the formula that
 // governs its year, computed afresh.
-std::int16_t ComputeFirstWeekDay(std::int16_t year, std::int16_t month);
+[[nodiscard]] std::int16_t ComputeFirstWeekDay(std::int16_t year, std::int16_t month);
 
 // What the table holds for one month: the weekday code of its first day (1 to 7) and its length
 // in days (29 to 32; 31 for month 12 of year 9999).
@@ -29,12 +29,12 @@ struct MonthShape {
 MonthShape CachedMonthShape(std::int16_t year, std::int16_t month);
 
 // The shapes of the twelve months of a valid year, months 1 to 12 at indexes 0 to 11.
-std::span<const MonthShape, 12> CachedYearShape(std::int16_t year);
+[[nodiscard]] std::span<const MonthShape, 12> CachedYearShape(std::int16_t year);
 
 // The first weekday of a valid month, read from the table.
-std::int16_t CachedFirstWeekDay(std::int16_t year, std::int16_t month);
+[[nodiscard]] std::int16_t CachedFirstWeekDay(std::int16_t year, std::int16_t month);
 
 // The Kali Ahargana of BS year/01/01 for a valid year (1 to 9999), read from the second table.
-double CachedYearStartAhargana(std::int16_t year);
+[[nodiscard]] double CachedYearStartAhargana(std::int16_t year);
 
 }  // namespace sauramiti::SauramitiRoutine

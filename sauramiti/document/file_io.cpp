@@ -27,7 +27,7 @@ class FileDescriptor {
   }
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int Get() const noexcept { return fd_; }
+  [[nodiscard]] int Get() const noexcept { return fd_; }
   // Closes now and reports the result: a write error may first show itself here.
   int Close() noexcept {
     const int result = ::close(fd_);
@@ -48,7 +48,7 @@ class TemporaryFile {
   }
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
-  const std::filesystem::path& Path() const noexcept { return path_; }
+  [[nodiscard]] const std::filesystem::path& Path() const noexcept { return path_; }
   void Release() noexcept { path_.clear(); }
 
  private:

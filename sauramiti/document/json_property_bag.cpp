@@ -71,7 +71,7 @@ class DuplicateKeyWatch {
     std::string member;
     bool atTopLevel;
   };
-  const std::optional<Duplicate>& Found() const noexcept { return duplicate_; }
+  [[nodiscard]] const std::optional<Duplicate>& Found() const noexcept { return duplicate_; }
 
  private:
   std::vector<std::set<std::string>> openObjects_;
