@@ -8,7 +8,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev libncurses-dev
   qt6-base-dev fonts-noto-core
   tmux emscripten nodejs chromium ccache python3 man-db
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-tidy clang-format graphviz git
 )
 
 missing=()

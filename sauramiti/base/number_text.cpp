@@ -76,8 +76,8 @@ std::string PlainForm(double magnitude, const DecimalDigits& parts) {
   if (fixedLength > scientific.size()) return scientific;
   if (x < 0) return "0." + std::string(static_cast<std::size_t>(-x - 1), '0') + d;
   if (n > x + 1) {
-    return d.substr(0, static_cast<std::size_t>(x + 1)) + "." +
-           d.substr(static_cast<std::size_t>(x + 1));
+    const std::size_t wholeDigits = static_cast<std::size_t>(x) + 1;  // x >= 0 here
+    return d.substr(0, wholeDigits) + "." + d.substr(wholeDigits);
   }
   std::array<char, 400> whole{};
   const int length = std::snprintf(whole.data(), whole.size(), "%.0f", magnitude);

@@ -32,7 +32,7 @@ std::string_view ErrorDescription(std::int32_t number) noexcept;
 class RuntimeError : public std::runtime_error {
  public:
   explicit RuntimeError(std::int32_t number);
-  std::int32_t Number() const noexcept { return number_; }
+  [[nodiscard]] std::int32_t Number() const noexcept { return number_; }
 
  private:
   std::int32_t number_;

@@ -37,26 +37,28 @@ class Variant {
   static Variant String(std::string v) { return Variant(Storage{std::move(v)}); }
   static Variant Font(FontRef v) { return Variant(Storage{std::move(v)}); }
 
-  VariantType Type() const noexcept { return static_cast<VariantType>(storage_.index()); }
-  bool IsEmpty() const noexcept { return Type() == VariantType::Empty; }
-  bool IsNumeric() const noexcept;  // Boolean, Integer, Long, Single or Double
+  [[nodiscard]] VariantType Type() const noexcept {
+    return static_cast<VariantType>(storage_.index());
+  }
+  [[nodiscard]] bool IsEmpty() const noexcept { return Type() == VariantType::Empty; }
+  [[nodiscard]] bool IsNumeric() const noexcept;  // Boolean, Integer, Long, Single or Double
 
   // Raw access to the stored value; the type must match.
-  std::int16_t BooleanBits() const { return std::get<BooleanValue>(storage_).bits; }
-  std::int16_t IntegerValue() const { return std::get<std::int16_t>(storage_); }
-  std::int32_t LongValue() const { return std::get<std::int32_t>(storage_); }
-  float SingleValue() const { return std::get<float>(storage_); }
-  double DoubleValue() const { return std::get<double>(storage_); }
-  const std::string& StringValue() const { return std::get<std::string>(storage_); }
-  const FontRef& FontValue() const { return std::get<FontRef>(storage_); }
+  [[nodiscard]] std::int16_t BooleanBits() const { return std::get<BooleanValue>(storage_).bits; }
+  [[nodiscard]] std::int16_t IntegerValue() const { return std::get<std::int16_t>(storage_); }
+  [[nodiscard]] std::int32_t LongValue() const { return std::get<std::int32_t>(storage_); }
+  [[nodiscard]] float SingleValue() const { return std::get<float>(storage_); }
+  [[nodiscard]] double DoubleValue() const { return std::get<double>(storage_); }
+  [[nodiscard]] const std::string& StringValue() const { return std::get<std::string>(storage_); }
+  [[nodiscard]] const FontRef& FontValue() const { return std::get<FontRef>(storage_); }
 
   // Conversions (errors 6 and 13 as described above). Empty converts to 0, "" and false.
-  double ToDouble() const;
-  std::int16_t ToInt16() const;
-  std::int32_t ToInt32() const;
-  std::int16_t ToBoolean() const;  // any non-zero number is true (-1)
-  std::string ToString() const;    // numbers in their shortest round-trip decimal form
-  FontRef ToFont() const;          // a Font variant; anything else is error 13
+  [[nodiscard]] double ToDouble() const;
+  [[nodiscard]] std::int16_t ToInt16() const;
+  [[nodiscard]] std::int32_t ToInt32() const;
+  [[nodiscard]] std::int16_t ToBoolean() const;  // any non-zero number is true (-1)
+  [[nodiscard]] std::string ToString() const;  // numbers in their shortest round-trip decimal form
+  [[nodiscard]] FontRef ToFont() const;        // a Font variant; anything else is error 13
 
   // Values are equal when both are Empty, both are texts with the same characters, both refer to
   // the same font object, or both are numbers of equal value (an Integer -1 equals a Boolean

@@ -22,7 +22,7 @@ inline constexpr std::array<double, 13> MonthLengthTable = {
 
 namespace detail {
 // Running sums in index order, in double precision, exactly as a loop adding them one by one.
-constexpr std::array<double, 13> RunningSums(const std::array<double, 13>& lengths) {
+[[nodiscard]] constexpr std::array<double, 13> RunningSums(const std::array<double, 13>& lengths) {
   std::array<double, 13> sums{};
   for (std::size_t i = 1; i < sums.size(); ++i) sums[i] = sums[i - 1] + lengths[i];
   return sums;
@@ -38,19 +38,25 @@ inline constexpr std::array<double, 13> MonthStartTable = detail::RunningSums(Mo
 inline void InitCalendarTables() noexcept {}
 
 // lo < x < hi (bounds exclusive).
-constexpr bool IsBetween(std::int32_t x, std::int32_t lo, std::int32_t hi) noexcept {
+[[nodiscard]] constexpr bool IsBetween(std::int32_t x, std::int32_t lo, std::int32_t hi) noexcept {
   return lo < x && x < hi;
 }
-constexpr bool IsValidYear(std::int16_t year) noexcept { return IsBetween(year, 0, 10000); }
-constexpr bool IsValidMonth(std::int16_t month) noexcept { return IsBetween(month, 0, 13); }
-constexpr bool IsValidWeekDay(std::int16_t weekday) noexcept { return IsBetween(weekday, 0, 8); }
+[[nodiscard]] constexpr bool IsValidYear(std::int16_t year) noexcept {
+  return IsBetween(year, 0, 10000);
+}
+[[nodiscard]] constexpr bool IsValidMonth(std::int16_t month) noexcept {
+  return IsBetween(month, 0, 13);
+}
+[[nodiscard]] constexpr bool IsValidWeekDay(std::int16_t weekday) noexcept {
+  return IsBetween(weekday, 0, 8);
+}
 
 // x - floor(x): the fractional part, in [0, 1).
-double FracPart(double x) noexcept;
+[[nodiscard]] double FracPart(double x) noexcept;
 
 // a mod b on 16-bit integers, remainder with the sign of a; b = 0 is error 11, -32768 mod -1
 // error 6.
-std::int16_t IntMod(std::int16_t a, std::int16_t b);
+[[nodiscard]] std::int16_t IntMod(std::int16_t a, std::int16_t b);
 
 // Adds `step` while x <= 0 and returns the result, which also replaces x. An x above 0 is
 // returned unchanged; 0 becomes step. A NaN is returned unchanged; -infinity is error 6, since
@@ -59,11 +65,11 @@ double AddUntilPositive(double& x, double step);
 
 // (floor(x) mod 7) + frac(x), with floor(x) taken as a 32-bit integer (error 6 beyond it): the
 // position of x within its week for x >= 0; negative x keep their sign (-1.5 gives -1.5).
-double WeekPosition(double x);
+[[nodiscard]] double WeekPosition(double x);
 
 // Which anchor of the first-weekday formula a year uses: 0 before 2001, 1 for 2001 to 2020,
 // 2 for 2021 to 2030, 3 for 2031 to 2054, 4 from 2055 on.
-constexpr std::int16_t GetAnchorBand(std::int16_t year) noexcept {
+[[nodiscard]] constexpr std::int16_t GetAnchorBand(std::int16_t year) noexcept {
   if (year < 2001) return 0;
   if (year < 2021) return 1;
   if (year < 2031) return 2;
@@ -73,7 +79,7 @@ constexpr std::int16_t GetAnchorBand(std::int16_t year) noexcept {
 
 // The Gregorian rule for every year, with no Julian-calendar period: divisible by 4, except
 // centuries, which must be divisible by 400.
-constexpr bool IsGregorianLeapYear(std::int16_t year) noexcept {
+[[nodiscard]] constexpr bool IsGregorianLeapYear(std::int16_t year) noexcept {
   return year % 100 == 0 ? year % 400 == 0 : year % 4 == 0;
 }
 

@@ -18,12 +18,12 @@
 namespace sauramiti::SauramitiRoutine {
 
 // The separator character of a code: "/", "-", ".", "÷"; empty for 4 or more; error 5 below 0.
-std::string_view SeparatorChar(std::int32_t code);
+[[nodiscard]] std::string_view SeparatorChar(std::int32_t code);
 
 // year, month and day joined in the order of `style` with the separator of `sepCode`; an empty
 // text for a style outside 0 to 2. FormatYMD(2059, 1, 1, sepSlash, datyyyymmdd) is "2059/01/01".
-std::string FormatYMD(std::int16_t year, std::int16_t month, std::int16_t day, std::int32_t sepCode,
-                      std::int32_t style);
+[[nodiscard]] std::string FormatYMD(std::int16_t year, std::int16_t month, std::int16_t day,
+                                    std::int32_t sepCode, std::int32_t style);
 
 // A Value string "yyyy S mm S dd S w" with the separator of `sepCode`, w a weekday code 0 to 7
 // written as one digit: FormatYMD(year, month, day, sepCode, datyyyymmdd), the separator again,
@@ -34,6 +34,7 @@ std::string FormatValueText(std::int16_t year, std::int16_t month, std::int16_t 
 // The text with every separator character of `fromCode` replaced by that of `toCode` (removed
 // when `toCode` is 4 or more). Equal codes return the text unchanged; so does a `fromCode` of 4
 // or more, which has no character to look for. A negative code is error 5.
-std::string ChangeSeparator(std::string_view text, std::int32_t fromCode, std::int32_t toCode);
+[[nodiscard]] std::string ChangeSeparator(std::string_view text, std::int32_t fromCode,
+                                          std::int32_t toCode);
 
 }  // namespace sauramiti::SauramitiRoutine

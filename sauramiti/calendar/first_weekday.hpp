@@ -22,15 +22,16 @@
 namespace sauramiti::SauramitiRoutine {
 
 // Weekday code of day 1 of BS month (year, month); 0 unless year is 1 to 9999 and month 1 to 12.
-std::int16_t GetFirstWeekDay(std::int16_t myYear, std::int16_t myMonth);
+[[nodiscard]] std::int16_t GetFirstWeekDay(std::int16_t myYear, std::int16_t myMonth);
 
 // The first weekday a table fixes for one of the eleven listed years; 0 for any other year.
-std::int16_t LookupFirstWeekDayOverride(std::int16_t year, std::int16_t month) noexcept;
+[[nodiscard]] std::int16_t LookupFirstWeekDayOverride(std::int16_t year,
+                                                      std::int16_t month) noexcept;
 
 // The fine formula, for months of 1941 to 2156 (month 1 to 12). Returns 1 to 7.
-std::int16_t CalcFirstWeekDayInRange(std::int16_t year, std::int16_t month);
+[[nodiscard]] std::int16_t CalcFirstWeekDayInRange(std::int16_t year, std::int16_t month);
 
 // The coarse formula, for months before 1941 and after 2156 (month 1 to 12). Returns 1 to 7.
-std::int16_t CalcFirstWeekDayOutOfRange(std::int16_t year, std::int16_t month);
+[[nodiscard]] std::int16_t CalcFirstWeekDayOutOfRange(std::int16_t year, std::int16_t month);
 
 }  // namespace sauramiti::SauramitiRoutine

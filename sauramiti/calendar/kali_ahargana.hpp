@@ -26,8 +26,8 @@ namespace sauramiti::SauramitiRoutine {
 // Kali Ahargana of a BS date, a whole number, or 0 for a date that fails its check. Without a
 // weekday (mywkday = 9) the date must exist; with a weekday 1 to 7 only year, month and weekday
 // are checked and the day, any 16-bit value, is placed by the weekday.
-double GetKaliAhargana(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
-                       std::int16_t mywkday = 9);
+[[nodiscard]] double GetKaliAhargana(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
+                                     std::int16_t mywkday = 9);
 
 // The count of a date placed by its weekday: the solar-month estimate moved to the nearest count
 // (at most 3 days either way) that falls on `weekday` (1 to 7). Year 1 to 9999 and month 1 to 12;
@@ -36,7 +36,7 @@ std::int32_t CountOnWeekday(std::int16_t myYear, std::int16_t myMonth, std::int1
                             std::int16_t weekday);
 
 // GetKaliAhargana(year, 1, 1): the count of the first day of a BS year, 0 outside 1 to 9999.
-double GetYearStartAhargana(std::int16_t year);
+[[nodiscard]] double GetYearStartAhargana(std::int16_t year);
 
 // The month structure of one BS year.
 struct YearMonthTable {
@@ -50,9 +50,9 @@ YearMonthTable BuildMonthTables(std::int16_t year);
 // The BS date of a day count as "yyyy/mm/dd/w". Counts below 1112210 (before BS year 1) are
 // error 9; NaN and infinities are error 6; counts past the first days of year 9999 are error 9;
 // counts so large that the year estimate overflows are error 6.
-std::string AharganaToValueString(double K);
+[[nodiscard]] std::string AharganaToValueString(double K);
 
 // The same text with every "/" replaced by the separator of sepCode (removed for 4 or more).
-std::string AharGana2NepaliDate(double KaliAhargana, std::int32_t sepCode = sepSlash);
+[[nodiscard]] std::string AharGana2NepaliDate(double KaliAhargana, std::int32_t sepCode = sepSlash);
 
 }  // namespace sauramiti::SauramitiRoutine

@@ -18,13 +18,16 @@ namespace sauramiti::SauramitiRoutine {
 
 // Days in the month of the BS calendar (whatdate = disNepali) or the Gregorian calendar
 // (disEnglish); 0 for a year outside 1 to 9999, a month outside 1 to 12, or another whatdate.
-std::int16_t GetDaysInMonth(std::int16_t myYear, std::int16_t myMonth, std::int32_t whatdate);
+[[nodiscard]] std::int16_t GetDaysInMonth(std::int16_t myYear, std::int16_t myMonth,
+                                          std::int32_t whatdate);
 
 // Weekday code of a BS date; 0 for an invalid year or month or a day outside 1 to the month's
 // length.
-std::int16_t GetWeekDay(std::int16_t thisyear, std::int16_t thismonth, std::int16_t thisday);
+[[nodiscard]] std::int16_t GetWeekDay(std::int16_t thisyear, std::int16_t thismonth,
+                                      std::int16_t thisday);
 
 // Whether the date exists in the calendar chosen by whatdate (always false for another value).
-bool IsValidDate(std::int16_t year, std::int16_t month, std::int16_t day, std::int32_t whatdate);
+[[nodiscard]] bool IsValidDate(std::int16_t year, std::int16_t month, std::int16_t day,
+                               std::int32_t whatdate);
 
 }  // namespace sauramiti::SauramitiRoutine

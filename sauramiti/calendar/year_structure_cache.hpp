@@ -22,7 +22,7 @@ namespace sauramiti::SauramitiRoutine {
 
 // The first weekday of a valid month (year 1 to 9999, month 1 to 12) by the formula that
 // governs its year, computed afresh.
-std::int16_t ComputeFirstWeekDay(std::int16_t year, std::int16_t month);
+[[nodiscard]] std::int16_t ComputeFirstWeekDay(std::int16_t year, std::int16_t month);
 
 namespace detail {
 // floor(MonthStartTable[m - 1]) for m = 1 to 13: the whole days of the mean start of month m

@@ -61,47 +61,47 @@ class Sauramiti {
   void UserControl_Resize();
 
   // Properties, in the order of the control's interface.
-  std::int16_t English() const;
+  [[nodiscard]] std::int16_t English() const;
   void English(std::int16_t value);
-  std::int16_t Enabled() const;
+  [[nodiscard]] std::int16_t Enabled() const;
   void Enabled(std::int16_t value);
-  Variant MaxYear() const;
+  [[nodiscard]] Variant MaxYear() const;
   void MaxYear(const Variant& value);
-  std::int16_t MinYear() const;
+  [[nodiscard]] std::int16_t MinYear() const;
   void MinYear(std::int16_t value);
-  std::string DateValue() const;
+  [[nodiscard]] std::string DateValue() const;
   void DateValue(const std::string& value);
-  std::int16_t month() const;
+  [[nodiscard]] std::int16_t month() const;
   void month(std::int16_t value);
-  std::int16_t Day() const;
+  [[nodiscard]] std::int16_t Day() const;
   void Day(std::int16_t value);
-  std::int16_t Weekday() const;
+  [[nodiscard]] std::int16_t Weekday() const;
   void Weekday(std::int16_t value);
-  std::int16_t year() const;
+  [[nodiscard]] std::int16_t year() const;
   void year(std::int16_t value);
-  std::int32_t UjjainAhargana() const;
+  [[nodiscard]] std::int32_t UjjainAhargana() const;
   void UjjainAhargana(std::int32_t value);
-  std::string DateAD() const;
+  [[nodiscard]] std::string DateAD() const;
   void DateAD(const std::string& value);
-  FontRef EnglishFont() const;
+  [[nodiscard]] FontRef EnglishFont() const;
   void EnglishFont(FontRef value);
-  FontRef NepaliFont() const;
+  [[nodiscard]] FontRef NepaliFont() const;
   void NepaliFont(FontRef value);
-  std::int16_t Vertical() const;
+  [[nodiscard]] std::int16_t Vertical() const;
   void Vertical(std::int16_t value);
-  std::string Value() const;
+  [[nodiscard]] std::string Value() const;
   void Value(const std::string& value);
-  std::string EngStrDate() const;
+  [[nodiscard]] std::string EngStrDate() const;
   void EngStrDate(const std::string& value);
-  double JulianDate() const;
+  [[nodiscard]] double JulianDate() const;
   void JulianDate(double value);
-  MyEnglishDateStyleConstants EnglishDateStyle() const;
+  [[nodiscard]] MyEnglishDateStyleConstants EnglishDateStyle() const;
   void EnglishDateStyle(MyEnglishDateStyleConstants value);
-  MyWeekDayStyle WeekDayStyle() const;
+  [[nodiscard]] MyWeekDayStyle WeekDayStyle() const;
   void WeekDayStyle(MyWeekDayStyle value);
-  MyYMDSeparatorConstants Separator() const;
+  [[nodiscard]] MyYMDSeparatorConstants Separator() const;
   void Separator(MyYMDSeparatorConstants value);
-  std::string ToolTipText() const;
+  [[nodiscard]] std::string ToolTipText() const;
   void ToolTipText(const std::string& value);
 
   // The selected date as a typed BS date, for C++ hosts: year, month and day as Value last set
@@ -113,25 +113,27 @@ class Sauramiti {
   void SelectDate(const bs::year_month_day& date);
 
   // Methods: pure conversions, the same in both modes.
-  std::string English2NepaliDate(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
-                                 MyYMDSeparatorConstants sepCode = sepSlash) const;
-  std::int16_t GetFirstWeekDay(std::int16_t myYear, std::int16_t myMonth) const;
-  std::int16_t GetDaysInMonth(std::int16_t myYear, std::int16_t myMonth,
-                              MyDateDistinguisherConstants whatdate) const;
-  std::int16_t GetWeekDay(std::int16_t thisyear, std::int16_t thismonth,
-                          std::int16_t thisday) const;
-  double GetKaliAhargana(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
-                         std::int16_t mywkday = 9) const;
-  std::string Nepali2EnglishDate(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
-                                 std::int16_t MyWeekDay = 9,
-                                 MyYMDSeparatorConstants SepCharCode = sepSlash,
-                                 MyEnglishDateStyleConstants style = datmmddyyyy) const;
-  double GetJulianDate(std::int16_t myY, std::int16_t myM, std::int16_t myD,
-                       std::int16_t MyWeekDay = 9) const;
-  std::string AharGana2NepaliDate(double KaliAhargana,
-                                  MyYMDSeparatorConstants sepCode = sepSlash) const;
-  std::string JDate2EnglishDate(double MyJulianDate, MyYMDSeparatorConstants sepCode = sepSlash,
-                                MyEnglishDateStyleConstants style = datmmddyyyy) const;
+  [[nodiscard]] std::string English2NepaliDate(std::int16_t myYear, std::int16_t myMonth,
+                                               std::int16_t myDay,
+                                               MyYMDSeparatorConstants sepCode = sepSlash) const;
+  [[nodiscard]] std::int16_t GetFirstWeekDay(std::int16_t myYear, std::int16_t myMonth) const;
+  [[nodiscard]] std::int16_t GetDaysInMonth(std::int16_t myYear, std::int16_t myMonth,
+                                            MyDateDistinguisherConstants whatdate) const;
+  [[nodiscard]] std::int16_t GetWeekDay(std::int16_t thisyear, std::int16_t thismonth,
+                                        std::int16_t thisday) const;
+  [[nodiscard]] double GetKaliAhargana(std::int16_t myYear, std::int16_t myMonth,
+                                       std::int16_t myDay, std::int16_t mywkday = 9) const;
+  [[nodiscard]] std::string Nepali2EnglishDate(
+      std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay, std::int16_t MyWeekDay = 9,
+      MyYMDSeparatorConstants SepCharCode = sepSlash,
+      MyEnglishDateStyleConstants style = datmmddyyyy) const;
+  [[nodiscard]] double GetJulianDate(std::int16_t myY, std::int16_t myM, std::int16_t myD,
+                                     std::int16_t MyWeekDay = 9) const;
+  [[nodiscard]] std::string AharGana2NepaliDate(double KaliAhargana,
+                                                MyYMDSeparatorConstants sepCode = sepSlash) const;
+  [[nodiscard]] std::string JDate2EnglishDate(
+      double MyJulianDate, MyYMDSeparatorConstants sepCode = sepSlash,
+      MyEnglishDateStyleConstants style = datmmddyyyy) const;
 
   // Handlers of the child controls' events (the toolkit calls them through the handlers the
   // control installs on its children; tests and scripts may call them directly).
@@ -144,7 +146,7 @@ class Sauramiti {
   void lblDay_Click(std::int16_t Index);
 
   // The child controls, for hosts that need to reach them (keyboard focus, accessibility).
-  const view::ChildControls& Children() const;
+  [[nodiscard]] const view::ChildControls& Children() const;
 
  private:
   struct State;

@@ -21,22 +21,23 @@ inline constexpr const char* kInvalidBsDateText = "Nepali2EnglishDate =Invalid D
 inline constexpr const char* kInvalidGregorianDateText = "Invalid Input";
 
 // Julian day of the midnight of a BS date; 0 for a rejected date.
-double GetJulianDate(std::int16_t myY, std::int16_t myM, std::int16_t myD,
-                     std::int16_t MyWeekDay = 9);
+[[nodiscard]] double GetJulianDate(std::int16_t myY, std::int16_t myM, std::int16_t myD,
+                                   std::int16_t MyWeekDay = 9);
 
 // The Gregorian date text of a BS date ("04/14/2002" for BS 2059/01/01 by default). Dates before
 // 15 October 1582 come out in the Julian calendar.
-std::string Nepali2EnglishDate(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
-                               std::int16_t MyWeekDay = 9, std::int32_t SepCharCode = sepSlash,
-                               std::int32_t style = datmmddyyyy);
+[[nodiscard]] std::string Nepali2EnglishDate(std::int16_t myYear, std::int16_t myMonth,
+                                             std::int16_t myDay, std::int16_t MyWeekDay = 9,
+                                             std::int32_t SepCharCode = sepSlash,
+                                             std::int32_t style = datmmddyyyy);
 
 // The BS Value string of a Gregorian date ("2059/01/01/1" for 14 April 2002), every separator
 // that of sepCode; the date must exist in the Gregorian calendar, years 1 to 9999.
-std::string English2NepaliDate(std::int16_t myYear, std::int16_t myMonth, std::int16_t myDay,
-                               std::int32_t sepCode = sepSlash);
+[[nodiscard]] std::string English2NepaliDate(std::int16_t myYear, std::int16_t myMonth,
+                                             std::int16_t myDay, std::int32_t sepCode = sepSlash);
 
 // Today's BS date as a Value string with "/" separators, for the local date `today`, which the
 // caller reads from its clock once.
-std::string TodayValueString(const GregorianDate& today);
+[[nodiscard]] std::string TodayValueString(const GregorianDate& today);
 
 }  // namespace sauramiti::SauramitiRoutine

@@ -35,24 +35,26 @@ BsDateParts ReadValueString(std::string_view value);
 
 // A Value string: FormatYMD(year, month, day, sepCode, yyyy S mm S dd), the separator again, and
 // the weekday in decimal ("2059.01.15.1" with sepDot).
-std::string MakeValueString(std::int16_t year, std::int16_t month, std::int16_t day,
-                            std::int16_t weekday, std::int32_t sepCode);
+[[nodiscard]] std::string MakeValueString(std::int16_t year, std::int16_t month, std::int16_t day,
+                                          std::int16_t weekday, std::int32_t sepCode);
 
 // "2059 Vaishaka 1, Sunday": year and day without leading zeros, names from the tables. A month
 // or weekday that indexes no entry gives an empty name, so the text can always be made.
-std::string LiteralBsDate(const BsDateParts& date, std::span<const std::string> monthNames,
-                          std::span<const std::string> weekdayNames);
+[[nodiscard]] std::string LiteralBsDate(const BsDateParts& date,
+                                        std::span<const std::string> monthNames,
+                                        std::span<const std::string> weekdayNames);
 
 // The long form of a Gregorian date text read with `style`: "14 April, 2002"; a negative year
 // reads "14 April, 44 BC" in English (english non-zero) and ends in the Nepali-font suffix "lal;"
 // right after the digits in Nepali. A style outside 0 to 2 is error 13, a month piece outside 0
 // to 12 error 9 (month 0 has the empty name).
-std::string EnglishLiteralDate(std::string_view text, std::int32_t style, std::int16_t english,
-                               std::span<const std::string> englishMonthNames);
+[[nodiscard]] std::string EnglishLiteralDate(std::string_view text, std::int32_t style,
+                                             std::int16_t english,
+                                             std::span<const std::string> englishMonthNames);
 
 // A Gregorian date text read with `fromStyle` and written again with `toStyle` and the
 // separator of `sepCode`. A source style outside 0 to 2 reads zeros.
-std::string RestyleEnglishDate(std::string_view text, std::int32_t fromStyle, std::int32_t toStyle,
-                               std::int32_t sepCode);
+[[nodiscard]] std::string RestyleEnglishDate(std::string_view text, std::int32_t fromStyle,
+                                             std::int32_t toStyle, std::int32_t sepCode);
 
 }  // namespace sauramiti::SauramitiRoutine

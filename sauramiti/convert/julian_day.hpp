@@ -25,7 +25,7 @@ struct GregorianDate {
 };
 
 // Julian day at 0 h of a (proleptic) Gregorian date; no checks, the caller validates.
-double GregorianToJulianDay(std::int16_t year, std::int16_t month, std::int16_t day);
+[[nodiscard]] double GregorianToJulianDay(std::int16_t year, std::int16_t month, std::int16_t day);
 
 // The calendar date of a Julian day; any time within the day gives the same date. A year
 // outside the 16-bit range, NaN or an infinity is error 6.
@@ -37,7 +37,7 @@ GregorianDate CalendarDateOfDayNumber(std::int32_t z);
 
 // The date of a Julian day as a Gregorian date text: JDate2EnglishDate(2451544.5) is
 // "01/01/2000", with sepDash and datyyyymmdd "2000-01-01".
-std::string JDate2EnglishDate(double MyJulianDate, std::int32_t sepCode = sepSlash,
-                              std::int32_t style = datmmddyyyy);
+[[nodiscard]] std::string JDate2EnglishDate(double MyJulianDate, std::int32_t sepCode = sepSlash,
+                                            std::int32_t style = datmmddyyyy);
 
 }  // namespace sauramiti::SauramitiRoutine

@@ -36,7 +36,7 @@ class FileDescriptor {
   }
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int Get() const noexcept { return fd_; }
+  [[nodiscard]] int Get() const noexcept { return fd_; }
   // Closes now and reports the result: a write error may first show itself here.
   int Close() noexcept {
     const int result = ::close(fd_);

@@ -83,7 +83,7 @@ class DocumentWatch {
     std::string member;
     bool atTopLevel;
   };
-  const std::optional<Duplicate>& Found() const noexcept { return duplicate_; }
+  [[nodiscard]] const std::optional<Duplicate>& Found() const noexcept { return duplicate_; }
 
  private:
   void NoteKey(int depth, const std::string& key) {

@@ -56,28 +56,28 @@ class JsonPropertyBag final : public platform::PropertyBag {
   // Replaces `file` with this document; DocumentError when that fails, `file` unchanged.
   void Save(const std::filesystem::path& file) const;
   // The document as text, two spaces an indent, ending in a newline.
-  std::string ToJsonText() const;
+  [[nodiscard]] std::string ToJsonText() const;
 
   Variant ReadProperty(std::string_view key, const Variant& defaultValue) override;
   void WriteProperty(std::string_view key, const Variant& value,
                      const Variant& defaultValue) override;
 
   // The key of the most recent ReadProperty ("" before the first).
-  const std::string& LastKeyRead() const noexcept { return lastKeyRead_; }
+  [[nodiscard]] const std::string& LastKeyRead() const noexcept { return lastKeyRead_; }
 
-  bool Contains(std::string_view key) const noexcept;
-  std::size_t Size() const noexcept { return entries_.size(); }
+  [[nodiscard]] bool Contains(std::string_view key) const noexcept;
+  [[nodiscard]] std::size_t Size() const noexcept { return entries_.size(); }
   // The stored keys, in document order.
-  std::vector<std::string> Keys() const;
+  [[nodiscard]] std::vector<std::string> Keys() const;
   // The value stored under `key` (Empty when there is none), without counting as a read.
-  Variant StoredValue(std::string_view key) const;
+  [[nodiscard]] Variant StoredValue(std::string_view key) const;
   // A copy holding only those of `keys` that are stored, in document order.
-  JsonPropertyBag WithOnly(const std::vector<std::string>& keys) const;
+  [[nodiscard]] JsonPropertyBag WithOnly(const std::vector<std::string>& keys) const;
 
  private:
   using Entry = std::pair<std::string, Variant>;
   std::vector<Entry>::iterator FindEntry(std::string_view key) noexcept;
-  std::vector<Entry>::const_iterator FindEntry(std::string_view key) const noexcept;
+  [[nodiscard]] std::vector<Entry>::const_iterator FindEntry(std::string_view key) const noexcept;
 
   std::vector<Entry> entries_;
   std::string lastKeyRead_;

@@ -89,7 +89,7 @@ constexpr std::int64_t kInt16Max = std::numeric_limits<std::int16_t>::max();
 constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
-[[noreturn]] void Reject(std::string problem) { throw ValueShapeError(std::move(problem)); }
+[[noreturn]] void Reject(const std::string& problem) { throw ValueShapeError(problem); }
 
 // Every member of `json` must be one of `allowed`.
 template <std::size_t N>

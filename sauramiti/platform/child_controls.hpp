@@ -24,22 +24,22 @@ class ChildControl {
  public:
   virtual ~ChildControl() = default;
 
-  virtual float Left() const = 0;
+  [[nodiscard]] virtual float Left() const = 0;
   virtual void Left(float twips) = 0;
-  virtual float Top() const = 0;
+  [[nodiscard]] virtual float Top() const = 0;
   virtual void Top(float twips) = 0;
-  virtual float Width() const = 0;
+  [[nodiscard]] virtual float Width() const = 0;
   virtual void Width(float twips) = 0;
-  virtual float Height() const = 0;
+  [[nodiscard]] virtual float Height() const = 0;
   virtual void Height(float twips) = 0;
 
-  virtual bool Enabled() const = 0;
+  [[nodiscard]] virtual bool Enabled() const = 0;
   virtual void Enabled(bool enabled) = 0;
-  virtual bool Visible() const = 0;
+  [[nodiscard]] virtual bool Visible() const = 0;
   virtual void Visible(bool visible) = 0;
-  virtual std::string ToolTipText() const = 0;
+  [[nodiscard]] virtual std::string ToolTipText() const = 0;
   virtual void ToolTipText(const std::string& text) = 0;
-  virtual Color BackColor() const = 0;
+  [[nodiscard]] virtual Color BackColor() const = 0;
   virtual void BackColor(Color color) = 0;
 };
 
@@ -50,11 +50,11 @@ class Frame : public ChildControl {};
 class HasFont {
  public:
   virtual ~HasFont() = default;
-  virtual std::string FontName() const = 0;
+  [[nodiscard]] virtual std::string FontName() const = 0;
   virtual void FontName(const std::string& name) = 0;
-  virtual float FontSize() const = 0;
+  [[nodiscard]] virtual float FontSize() const = 0;
   virtual void FontSize(float points) = 0;
-  virtual bool FontBold() const = 0;
+  [[nodiscard]] virtual bool FontBold() const = 0;
   virtual void FontBold(bool bold) = 0;
 };
 
@@ -63,15 +63,15 @@ class HasFont {
 // (1: raised, 0: flat, which marks the selected day).
 class Label : public ChildControl, public HasFont {
  public:
-  virtual std::string Caption() const = 0;
+  [[nodiscard]] virtual std::string Caption() const = 0;
   virtual void Caption(const std::string& text) = 0;
-  virtual Color ForeColor() const = 0;
+  [[nodiscard]] virtual Color ForeColor() const = 0;
   virtual void ForeColor(Color color) = 0;
-  virtual std::int16_t S1() const = 0;
+  [[nodiscard]] virtual std::int16_t S1() const = 0;
   virtual void S1(std::int16_t value) = 0;
-  virtual std::int16_t S2() const = 0;
+  [[nodiscard]] virtual std::int16_t S2() const = 0;
   virtual void S2(std::int16_t value) = 0;
-  virtual std::int16_t S3() const = 0;
+  [[nodiscard]] virtual std::int16_t S3() const = 0;
   virtual void S3(std::int16_t value) = 0;
 
   // Called when the user clicks the label while it is enabled.
@@ -85,10 +85,11 @@ class ComboBox : public ChildControl, public HasFont {
  public:
   virtual void Clear() = 0;
   virtual void AddItem(const std::string& item) = 0;
-  virtual std::int32_t ListCount() const = 0;
-  virtual std::string List(std::int32_t index) const = 0;  // "" outside 0 .. ListCount() - 1
-  virtual std::int32_t ListIndex() const = 0;              // -1 when no item is chosen
-  virtual std::string Text() const = 0;
+  [[nodiscard]] virtual std::int32_t ListCount() const = 0;
+  [[nodiscard]] virtual std::string List(
+      std::int32_t index) const = 0;                         // "" outside 0 .. ListCount() - 1
+  [[nodiscard]] virtual std::int32_t ListIndex() const = 0;  // -1 when no item is chosen
+  [[nodiscard]] virtual std::string Text() const = 0;
   virtual void Text(const std::string& text) = 0;
 
   virtual void OnClick(std::function<void()> handler) = 0;

@@ -31,15 +31,19 @@ class ComboList {
     items_.push_back(item);
   }
 
-  std::int32_t Count() const noexcept { return static_cast<std::int32_t>(items_.size()); }
-  bool Holds(std::int32_t index) const noexcept { return index >= 0 && index < Count(); }
+  [[nodiscard]] std::int32_t Count() const noexcept {
+    return static_cast<std::int32_t>(items_.size());
+  }
+  [[nodiscard]] bool Holds(std::int32_t index) const noexcept {
+    return index >= 0 && index < Count();
+  }
   // The item at `index`, "" outside the list.
-  std::string Item(std::int32_t index) const {
+  [[nodiscard]] std::string Item(std::int32_t index) const {
     return Holds(index) ? items_[static_cast<std::size_t>(index)] : std::string();
   }
 
-  std::int32_t Index() const noexcept { return index_; }
-  const std::string& Text() const noexcept { return text_; }
+  [[nodiscard]] std::int32_t Index() const noexcept { return index_; }
+  [[nodiscard]] const std::string& Text() const noexcept { return text_; }
 
   // The text as the control sets it: an item's text chooses that item.
   void SetText(const std::string& text) {

@@ -33,15 +33,15 @@ class Host {
   virtual ~Host() = default;
 
   // The container surface.
-  virtual bool Enabled() const = 0;
+  [[nodiscard]] virtual bool Enabled() const = 0;
   virtual void Enabled(bool enabled) = 0;
-  virtual float Width() const = 0;
+  [[nodiscard]] virtual float Width() const = 0;
   virtual void Width(float twips) = 0;
-  virtual float Height() const = 0;
+  [[nodiscard]] virtual float Height() const = 0;
   virtual void Height(float twips) = 0;
 
   // Ambient properties, asked afresh on every call.
-  virtual bool UserMode() const = 0;
+  [[nodiscard]] virtual bool UserMode() const = 0;
   virtual FontRef AmbientFont() = 0;
 
   // Notifications and events.

@@ -42,7 +42,8 @@ void ArrangeHorizontal(const ChildControls& c) {
   const platform::Label& header1 = *c.lblWD[1];
   for (std::size_t j = 0; j < kDayCellCount; ++j) {
     platform::Label& cell = *c.lblDay[j];
-    const double band = static_cast<double>(j / 7 + 1);  // the week's band, 1 to 5
+    const std::size_t week = j / 7;                     // whole weeks: integer division
+    const double band = static_cast<double>(week + 1);  // the week's band, 1 to 5
     cell.Width(header1.Width());
     cell.Height(header1.Height());
     cell.Top(PositionTwips(band * frame2.Height() / 6.0));
@@ -63,7 +64,8 @@ void ArrangeVertical(const ChildControls& c) {
   const platform::Label& header1 = *c.lblWD[1];
   for (std::size_t j = 0; j < kDayCellCount; ++j) {
     platform::Label& cell = *c.lblDay[j];
-    const double band = static_cast<double>(j / 7 + 1);
+    const std::size_t week = j / 7;  // whole weeks: integer division
+    const double band = static_cast<double>(week + 1);
     cell.Width(SizeTwips(frame2.Width() / 6.0));
     cell.Height(header1.Height());
     cell.Left(PositionTwips(band * frame2.Width() / 6.0));

@@ -129,7 +129,8 @@ TEST_F(MonthViewTest, AnySurfaceGivesNoNegativeSizeAndNoFontBelowOnePoint) {
 TEST_F(MonthViewTest, AWeekdayStyleThatBreaksTheHeaderFontFormulaIsAnError) {
   const std::pair<std::int32_t, std::int32_t> cases[] = {
       {107374181, kOverflow}, {-2147483647 - 1, kOverflow}, {-2, kDivisionByZero}};
-  for (const auto& [style, error] : cases) {
+  for (const auto& [styleCase, error] : cases) {
+    const std::int32_t style = styleCase;  // clang 14 lambdas cannot capture a structured binding
     EXPECT_EQ(ErrorNumberOf([&] { Arrange(4800, 4800, 0, style); }), error) << style;
   }
 }

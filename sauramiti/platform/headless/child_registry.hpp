@@ -20,10 +20,10 @@ class ChildRegistry {
   void Remove(const HeadlessChild& child) noexcept;
 
   // The live child made last under `name`, or null.
-  HeadlessChild* Find(std::string_view name) const noexcept;
+  [[nodiscard]] HeadlessChild* Find(std::string_view name) const noexcept;
 
   // Every live child, in the order they were made.
-  const std::vector<HeadlessChild*>& All() const noexcept { return children_; }
+  [[nodiscard]] const std::vector<HeadlessChild*>& All() const noexcept { return children_; }
 
  private:
   std::vector<HeadlessChild*> children_;

@@ -33,12 +33,12 @@ class HeadlessChild {
   HeadlessChild(const HeadlessChild&) = delete;
   HeadlessChild& operator=(const HeadlessChild&) = delete;
 
-  const std::string& Name() const noexcept { return name_; }
-  const std::string& ParentName() const noexcept { return parentName_; }
-  ChildKind Kind() const noexcept { return kind_; }
+  [[nodiscard]] const std::string& Name() const noexcept { return name_; }
+  [[nodiscard]] const std::string& ParentName() const noexcept { return parentName_; }
+  [[nodiscard]] ChildKind Kind() const noexcept { return kind_; }
 
   // The child's common properties.
-  virtual const platform::ChildControl& Control() const noexcept = 0;
+  [[nodiscard]] virtual const platform::ChildControl& Control() const noexcept = 0;
 
  private:
   std::shared_ptr<ChildRegistry> registry_;
@@ -53,24 +53,24 @@ class HeadlessChildControl : public Interface, public HeadlessChild {
  public:
   using HeadlessChild::HeadlessChild;
 
-  const platform::ChildControl& Control() const noexcept override { return *this; }
+  [[nodiscard]] const platform::ChildControl& Control() const noexcept override { return *this; }
 
-  float Left() const override { return left_; }
+  [[nodiscard]] float Left() const override { return left_; }
   void Left(float twips) override { left_ = twips; }
-  float Top() const override { return top_; }
+  [[nodiscard]] float Top() const override { return top_; }
   void Top(float twips) override { top_ = twips; }
-  float Width() const override { return width_; }
+  [[nodiscard]] float Width() const override { return width_; }
   void Width(float twips) override { width_ = twips; }
-  float Height() const override { return height_; }
+  [[nodiscard]] float Height() const override { return height_; }
   void Height(float twips) override { height_ = twips; }
 
-  bool Enabled() const override { return enabled_; }
+  [[nodiscard]] bool Enabled() const override { return enabled_; }
   void Enabled(bool enabled) override { enabled_ = enabled; }
-  bool Visible() const override { return visible_; }
+  [[nodiscard]] bool Visible() const override { return visible_; }
   void Visible(bool visible) override { visible_ = visible; }
-  std::string ToolTipText() const override { return toolTip_; }
+  [[nodiscard]] std::string ToolTipText() const override { return toolTip_; }
   void ToolTipText(const std::string& text) override { toolTip_ = text; }
-  platform::Color BackColor() const override { return backColor_; }
+  [[nodiscard]] platform::Color BackColor() const override { return backColor_; }
   void BackColor(platform::Color color) override { backColor_ = color; }
 
  private:
@@ -91,11 +91,11 @@ class HeadlessFontedControl : public HeadlessChildControl<Interface> {
  public:
   using HeadlessChildControl<Interface>::HeadlessChildControl;
 
-  std::string FontName() const override { return fontName_; }
+  [[nodiscard]] std::string FontName() const override { return fontName_; }
   void FontName(const std::string& name) override { fontName_ = name; }
-  float FontSize() const override { return fontSize_; }
+  [[nodiscard]] float FontSize() const override { return fontSize_; }
   void FontSize(float points) override { fontSize_ = points; }
-  bool FontBold() const override { return fontBold_; }
+  [[nodiscard]] bool FontBold() const override { return fontBold_; }
   void FontBold(bool bold) override { fontBold_ = bold; }
 
  private:

@@ -31,15 +31,15 @@ class HeadlessComboBox final : public HeadlessFontedControl<platform::ComboBox> 
                    std::string_view parentName)
       : HeadlessFontedControl(std::move(registry), name, parentName, ChildKind::ComboBox) {}
 
-  float Height() const override { return 32.0F * FontSize(); }
+  [[nodiscard]] float Height() const override { return 32.0F * FontSize(); }
   void Height(float /*twips*/) override {}
 
   void Clear() override { list_.Clear(); }
   void AddItem(const std::string& item) override { list_.AddItem(item); }
-  std::int32_t ListCount() const override { return list_.Count(); }
-  std::string List(std::int32_t index) const override { return list_.Item(index); }
-  std::int32_t ListIndex() const override { return list_.Index(); }
-  std::string Text() const override { return list_.Text(); }
+  [[nodiscard]] std::int32_t ListCount() const override { return list_.Count(); }
+  [[nodiscard]] std::string List(std::int32_t index) const override { return list_.Item(index); }
+  [[nodiscard]] std::int32_t ListIndex() const override { return list_.Index(); }
+  [[nodiscard]] std::string Text() const override { return list_.Text(); }
   void Text(const std::string& text) override { list_.SetText(text); }
 
   void OnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }

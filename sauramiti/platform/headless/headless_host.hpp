@@ -52,17 +52,17 @@ class HeadlessHost final : public platform::Host, public platform::UserActions {
   HeadlessHost();
 
   // The container surface.
-  bool Enabled() const override { return enabled_; }
+  [[nodiscard]] bool Enabled() const override { return enabled_; }
   void Enabled(bool enabled) override { enabled_ = enabled; }
-  float Width() const override { return width_; }
+  [[nodiscard]] float Width() const override { return width_; }
   void Width(float twips) override;
-  float Height() const override { return height_; }
+  [[nodiscard]] float Height() const override { return height_; }
   void Height(float twips) override;
   // The host's own resize: both sides, then one Resize.
   void Resize(float width, float height);
 
   // Ambient properties.
-  bool UserMode() const override { return userMode_; }
+  [[nodiscard]] bool UserMode() const override { return userMode_; }
   void SetUserMode(bool run) { userMode_ = run; }
   FontRef AmbientFont() override { return std::make_shared<Font>(ambientFont_); }
   void SetAmbientFont(const Font& font) { ambientFont_ = font; }
@@ -70,7 +70,7 @@ class HeadlessHost final : public platform::Host, public platform::UserActions {
   // Notifications and events.
   void PropertyChanged(std::string_view name) override;
   void RaiseClick() override;
-  const std::vector<std::string>& Events() const noexcept { return events_; }
+  [[nodiscard]] const std::vector<std::string>& Events() const noexcept { return events_; }
   std::vector<std::string> TakeEvents();
 
   // The clock.
@@ -92,12 +92,14 @@ class HeadlessHost final : public platform::Host, public platform::UserActions {
 
   // The live child made last under `name`; null when there is none (or, for the typed forms,
   // when it is of another kind).
-  HeadlessChild* FindChild(std::string_view name) const noexcept;
-  HeadlessFrame* FindFrame(std::string_view name) const noexcept;
-  HeadlessLabel* FindLabel(std::string_view name) const noexcept;
-  HeadlessComboBox* FindComboBox(std::string_view name) const noexcept;
+  [[nodiscard]] HeadlessChild* FindChild(std::string_view name) const noexcept;
+  [[nodiscard]] HeadlessFrame* FindFrame(std::string_view name) const noexcept;
+  [[nodiscard]] HeadlessLabel* FindLabel(std::string_view name) const noexcept;
+  [[nodiscard]] HeadlessComboBox* FindComboBox(std::string_view name) const noexcept;
   // Every live child, in the order they were made.
-  const std::vector<HeadlessChild*>& Children() const noexcept { return registry_->All(); }
+  [[nodiscard]] const std::vector<HeadlessChild*>& Children() const noexcept {
+    return registry_->All();
+  }
 
  private:
   void FireResize();

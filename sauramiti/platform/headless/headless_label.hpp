@@ -20,15 +20,15 @@ class HeadlessLabel final : public HeadlessFontedControl<platform::Label> {
                 std::string_view parentName)
       : HeadlessFontedControl(std::move(registry), name, parentName, ChildKind::Label) {}
 
-  std::string Caption() const override { return caption_; }
+  [[nodiscard]] std::string Caption() const override { return caption_; }
   void Caption(const std::string& text) override { caption_ = text; }
-  platform::Color ForeColor() const override { return foreColor_; }
+  [[nodiscard]] platform::Color ForeColor() const override { return foreColor_; }
   void ForeColor(platform::Color color) override { foreColor_ = color; }
-  std::int16_t S1() const override { return s1_; }
+  [[nodiscard]] std::int16_t S1() const override { return s1_; }
   void S1(std::int16_t value) override { s1_ = value; }
-  std::int16_t S2() const override { return s2_; }
+  [[nodiscard]] std::int16_t S2() const override { return s2_; }
   void S2(std::int16_t value) override { s2_ = value; }
-  std::int16_t S3() const override { return s3_; }
+  [[nodiscard]] std::int16_t S3() const override { return s3_; }
   void S3(std::int16_t value) override { s3_ = value; }
 
   void OnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }

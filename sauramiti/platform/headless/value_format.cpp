@@ -29,7 +29,7 @@ std::string FormatColor(platform::Color color) {
 }
 
 std::string FormatVariantForGet(const Variant& value) {
-  const std::string type = TypeName(value.Type());
+  std::string type = TypeName(value.Type());
   switch (value.Type()) {
     case VariantType::Empty:
       return type;
