@@ -231,8 +231,8 @@ class SauramitiWidget : public QWidget {
   std::unique_ptr<QtHost> host_;
   std::unique_ptr<Sauramiti> control_;
   std::unique_ptr<navigation::Navigator> navigator_;  // over control_, made with it
-  Sauramiti* candidate_ = nullptr;   // an instance being made to replace control_
-  QtHost* candidateHost_ = nullptr;  // and its host
+  Sauramiti* candidate_ = nullptr;                    // an instance being made to replace control_
+  QtHost* candidateHost_ = nullptr;                   // and its host
   std::array<QtLabel*, kDayCells> dayCells_{};
   int focusedCell_ = -1;
   mutable int callDepth_ = 0;
