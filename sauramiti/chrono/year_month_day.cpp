@@ -21,23 +21,35 @@ constexpr bool InRange(int year, unsigned month) noexcept {
   return year >= 1 && year <= 9999 && month >= 1 && month <= 12;
 }
 
-// Every typed function goes through here for a year's shape; a calendar other than the model
-// will pick its own table at this one point.
-YearShape Shape(int year, const calendar& /*cal*/) noexcept {
-  return ShapeOfYear(static_cast<std::int16_t>(year));
+// Days before month 1 to 13 of a valid year in a calendar. Every typed function reads a year's
+// months through here: a calendar keeps the model's year starts, so only these differ, and a
+// year the calendar does not change costs one comparison more than the model.
+int DaysBefore(int year, int month, const YearShape& shape, const calendar& cal) noexcept {
+  if (const calendar::year_months* row = cal.find(year)) {
+    return row->days_before[static_cast<std::size_t>(month - 1)];
+  }
+  return shape.DaysBeforeMonth(month);
 }
 
-year_month_day FromCount(std::int64_t count, const calendar& /*cal*/) noexcept {
+year_month_day FromCount(std::int64_t count, const calendar& cal) noexcept {
   if (count < kFirstCount || count >= kEndCount) return {};
-  const SauramitiRoutine::DateOfDay date = SauramitiRoutine::DateOfDayCount(
-      static_cast<std::int32_t>(count));  // the model's; another calendar's table goes here
+  const SauramitiRoutine::DateOfDay date =
+      SauramitiRoutine::DateOfDayCount(static_cast<std::int32_t>(count));
+  if (const calendar::year_months* row = cal.find(date.year)) {
+    // The year is the model's (its start does not move); its months are the row's.
+    const auto day_of_year = static_cast<std::uint16_t>(
+        count - ShapeOfYear(static_cast<std::int16_t>(date.year)).StartCount());
+    unsigned month = 1;
+    while (month < 12 && row->days_before[month] <= day_of_year) ++month;
+    return {date.year, month, day_of_year - row->days_before[month - 1] + 1U};
+  }
   return {date.year, static_cast<unsigned>(date.month), static_cast<unsigned>(date.day)};
 }
 
 // The count of an ok() date.
 std::int64_t CountOf(const year_month_day& date, const calendar& cal) noexcept {
-  const YearShape shape = Shape(date.year(), cal);
-  return shape.StartCount() + shape.DaysBeforeMonth(static_cast<int>(date.month())) +
+  const YearShape shape = ShapeOfYear(static_cast<std::int16_t>(date.year()));
+  return shape.StartCount() + DaysBefore(date.year(), static_cast<int>(date.month()), shape, cal) +
          static_cast<std::int64_t>(date.day()) - 1;
 }
 
@@ -57,7 +69,10 @@ bool year_month_day::ok(const calendar& cal) const noexcept {
 
 unsigned days_in_month(int year, unsigned month, const calendar& cal) noexcept {
   if (!InRange(year, month)) return 0;
-  return static_cast<unsigned>(Shape(year, cal).MonthLength(static_cast<int>(month)));
+  const YearShape shape = ShapeOfYear(static_cast<std::int16_t>(year));
+  const auto m = static_cast<int>(month);
+  return static_cast<unsigned>(DaysBefore(year, m + 1, shape, cal) -
+                               DaysBefore(year, m, shape, cal));
 }
 
 sys_days to_sys_days(const year_month_day& date, const calendar& cal) noexcept {
