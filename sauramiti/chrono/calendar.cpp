@@ -87,7 +87,7 @@ calendar calendar::with_months(const std::map<int, std::array<unsigned, 12>>& mo
     built.rows_ = rows->data();
     built.count_ = static_cast<std::uint16_t>(rows->size());
     built.first_ = rows->front().year;
-    built.last_ = rows->back().year;
+    built.span_ = static_cast<std::uint16_t>(rows->back().year - rows->front().year + 1);
     built.owned_ = std::move(rows);
   }
   return built;

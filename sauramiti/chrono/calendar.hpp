@@ -54,10 +54,13 @@ class calendar {
   // True when the calendar is the model for every day.
   [[nodiscard]] bool is_model() const noexcept { return count_ == 0; }
 
+  // False when the year's months are surely the model's: one comparison, for the fast path.
+  [[nodiscard]] bool may_differ(int year) const noexcept {
+    return static_cast<unsigned>(year - first_) < span_;
+  }
   // The year's months if they differ from the model, otherwise nullptr.
   [[nodiscard]] const year_months* find(int year) const noexcept {
-    if (year < first_ || year > last_) return nullptr;  // the model's years cost one comparison
-    return FindInRows(year);
+    return may_differ(year) ? FindInRows(year) : nullptr;
   }
 
   // The days before months 1 to 13 of month lengths 1 to 12.
@@ -71,13 +74,16 @@ class calendar {
   constexpr calendar() noexcept = default;
   constexpr calendar(const year_months* rows, std::uint16_t count, std::int16_t first,
                      std::int16_t last) noexcept
-      : rows_(rows), count_(count), first_(first), last_(last) {}
+      : rows_(rows),
+        count_(count),
+        first_(first),
+        span_(static_cast<std::uint16_t>(last - first + 1)) {}
   const year_months* FindInRows(int year) const noexcept;
 
   const year_months* rows_ = nullptr;  // sorted by year
   std::uint16_t count_ = 0;
-  std::int16_t first_ = 1;  // first_ > last_: no year differs
-  std::int16_t last_ = 0;
+  std::int16_t first_ = 0;  // the years first_ to first_ + span_ - 1 may differ from the model
+  std::uint16_t span_ = 0;
   std::shared_ptr<const std::vector<year_months>> owned_;  // the rows of a built calendar
 };
 
