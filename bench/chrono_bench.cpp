@@ -57,6 +57,55 @@ void BM_FromSysDays(benchmark::State& state) {
 }
 BENCHMARK(BM_FromSysDays);
 
+// The same in the published calendar: a year it does not correct costs one comparison more.
+void BM_ToSysDaysPublished(benchmark::State& state) {
+  OverSamples(state, [](const bs::year_month_day& d) {
+    return bs::to_sys_days(d, bs::calendar::published);
+  });
+}
+BENCHMARK(BM_ToSysDaysPublished);
+
+void BM_FromSysDaysPublished(benchmark::State& state) {
+  std::vector<std::chrono::sys_days> days;
+  for (const bs::year_month_day& d : Samples()) days.push_back(bs::to_sys_days(d));
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(bs::from_sys_days(days[i], bs::calendar::published));
+    i = (i + 1) & (days.size() - 1);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_FromSysDaysPublished);
+
+// Days of 1970 to 2083 only, where the published calendar's rows are looked up.
+const std::vector<std::chrono::sys_days>& SettledDays() {
+  static const std::vector<std::chrono::sys_days> days = [] {
+    std::vector<std::chrono::sys_days> out;
+    const auto first = bs::to_sys_days({1970, 1, 1});
+    const auto span = (bs::to_sys_days({2084, 1, 1}) - first).count();
+    std::uint32_t state = 777;
+    while (out.size() < 4096) {
+      state = state * 1664525U + 1013904223U;
+      out.push_back(first + std::chrono::days{(state >> 4) % span});
+    }
+    return out;
+  }();
+  return days;
+}
+
+void BM_SettledYears(benchmark::State& state, const bs::calendar* cal) {
+  const std::vector<std::chrono::sys_days>& days = SettledDays();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const bs::year_month_day date = bs::from_sys_days(days[i], *cal);
+    benchmark::DoNotOptimize(bs::to_sys_days(date, *cal));
+    i = (i + 1) & (days.size() - 1);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK_CAPTURE(BM_SettledYears, model, &bs::calendar::model);
+BENCHMARK_CAPTURE(BM_SettledYears, published, &bs::calendar::published);
+
 void BM_Weekday(benchmark::State& state) {
   OverSamples(state, [](const bs::year_month_day& d) { return bs::weekday(d); });
 }

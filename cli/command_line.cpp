@@ -105,6 +105,10 @@ counts). --json prints one JSON object a line:
 "text" is the line printed without --json; "weekday" runs 1 Sunday ... 7 Saturday; "ad" is
 proleptic Gregorian. A date that fails gives {"input": ..., "error": ...}.
 
+--calendar published reads and writes BS dates in the calendar published in Nepal, which moves
+a day between two months in seven years of 1970 to 2083 (2082/04/01 is 07/17/2025 there,
+07/16/2025 in the model); the texts keep their forms. The default is the model, the control's.
+
 Examples:
   sauramiti to-ad 2059/01/01                    04/14/2002
   sauramiti to-ad --sep 1 --style 2 2059.01.01  2002-04-14
@@ -339,6 +343,15 @@ void AddDateOptions(CLI::App& command, DateOptions& options, bool withStyle) {
   command.add_flag("--iso", options.iso,
                    "ISO 8601 dates yyyy-mm-dd instead of the control's texts");
   command.add_flag("--json", options.json, "one JSON object a line (its keys: see below)");
+  command
+      .add_option_function<std::string>(
+          "--calendar",
+          [&options](const std::string& name) {
+            options.calendar = name == "published" ? bs::calendar::published : bs::calendar::model;
+          },
+          "BS calendar: model (the control's, default) or published (the calendar published in "
+          "Nepal where it differs from the model, 1970 to 2083)")
+      ->check(CLI::IsMember({"model", "published"}));
 }
 
 }  // namespace

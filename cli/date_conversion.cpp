@@ -23,7 +23,7 @@ DateConversion Converted(std::string controlText, const bs::year_month_day& date
                          const DateOptions& options, DateDirection direction) {
   // A plain conversion needs the control's text alone; the typed dates are for --iso and --json.
   if (!options.iso && !options.json) return {true, std::move(controlText), {}, {}};
-  const std::chrono::sys_days day = bs::to_sys_days(date);
+  const std::chrono::sys_days day = bs::to_sys_days(date, options.calendar);
   const std::chrono::year_month_day ad{day};
   std::string text = std::move(controlText);
   if (options.iso) {
@@ -51,7 +51,7 @@ DateConversion BsToGregorian(std::string_view input, const DateOptions& options)
   if (!date) return Failed("not a BS date of the form yyyy/mm/dd");
   const bs::year_month_day typed{date->year, static_cast<unsigned>(date->month),
                                  static_cast<unsigned>(date->day)};
-  if (!typed.ok()) {
+  if (!typed.ok(options.calendar)) {
     return Failed("no such date in the BS calendar (years 1 to 9999)" +
                   OrderHint(*date, "yyyy/mm/dd"));
   }
@@ -59,16 +59,24 @@ DateConversion BsToGregorian(std::string_view input, const DateOptions& options)
     if (!routine::IsValidWeekDay(*date->weekday)) {
       return Failed("the weekday code must be 1 (Sunday) to 7 (Saturday)");
     }
-    const auto actual = static_cast<std::int16_t>(bs::weekday(typed).c_encoding() + 1);
+    const auto actual =
+        static_cast<std::int16_t>(bs::weekday(typed, options.calendar).c_encoding() + 1);
     if (*date->weekday != actual) {
       return Failed("the date falls on weekday " + std::to_string(actual) + ", not " +
                     std::to_string(*date->weekday));
     }
   }
   // The date is checked, so it goes in without a weekday: the conversion places it by its day.
-  std::string text = options.iso ? std::string()
-                                 : routine::Nepali2EnglishDate(date->year, date->month, date->day,
-                                                               9, options.separator, options.style);
+  // In another calendar the control's text is that of the model's date of the same day.
+  const bs::year_month_day model =
+      options.calendar.is_model() ? typed
+                                  : bs::from_sys_days(bs::to_sys_days(typed, options.calendar));
+  std::string text = options.iso
+                         ? std::string()
+                         : routine::Nepali2EnglishDate(static_cast<std::int16_t>(model.year()),
+                                                       static_cast<std::int16_t>(model.month()),
+                                                       static_cast<std::int16_t>(model.day()), 9,
+                                                       options.separator, options.style);
   return Converted(std::move(text), typed, options, DateDirection::ToAd);
 }
 
@@ -76,13 +84,30 @@ DateConversion BsToGregorian(std::string_view input, const DateOptions& options)
 // estimate would need year 10000. Later days fail as they do without --iso or --json.
 constexpr std::int32_t kLastConvertibleCount = 4764069;
 
+// The control's Value string `text` of the model's date `model` with the same day's date in
+// another calendar: "2082/04/32/4" becomes "2082/05/01/4". The year, month and day are written
+// as the control writes them (the year as it is, month and day in two digits), between the
+// separators of `text`; the weekday is the same day's.
+std::string WithDate(const std::string& text, const bs::year_month_day& model,
+                     const bs::year_month_day& typed) {
+  const std::size_t yearDigits = std::to_string(model.year()).size();
+  // year, separator, 2 digits, separator, 2 digits, separator, weekday digit
+  const std::size_t separatorBytes = (text.size() - yearDigits - 5) / 3;
+  const std::string separator = text.substr(yearDigits, separatorBytes);
+  char numbers[8];
+  std::snprintf(numbers, sizeof numbers, "%02u", typed.month());
+  std::string out = std::to_string(typed.year()) + separator + numbers + separator;
+  std::snprintf(numbers, sizeof numbers, "%02u", typed.day());
+  return out + numbers + separator + text.substr(text.size() - 1);
+}
+
 DateConversion GregorianToBs(std::string_view input, const DateOptions& options) {
   const std::optional<TypedDate> date = ReadTypedDate(input, /*allowWeekday=*/false);
   if (!date) return Failed("not a Gregorian date of the form yyyy-mm-dd");
   if (!routine::IsValidDate(date->year, date->month, date->day, disEnglish)) {
     return Failed("no such Gregorian date in the years 1 to 9999" + OrderHint(*date, "yyyy-mm-dd"));
   }
-  if (!options.iso && !options.json) {
+  if (!options.iso && !options.json && options.calendar.is_model()) {
     return {true,
             routine::English2NepaliDate(date->year, date->month, date->day, options.separator),
             {},
@@ -91,15 +116,17 @@ DateConversion GregorianToBs(std::string_view input, const DateOptions& options)
   const std::chrono::year_month_day ad{std::chrono::year{date->year},
                                        std::chrono::month{static_cast<unsigned>(date->month)},
                                        std::chrono::day{static_cast<unsigned>(date->day)}};
-  const bs::year_month_day typed = bs::from_sys_days(std::chrono::sys_days{ad});
-  if (!typed.ok() || bs::kali_ahargana(typed) > kLastConvertibleCount) {
+  const bs::year_month_day model = bs::from_sys_days(std::chrono::sys_days{ad});
+  if (!model.ok() || bs::kali_ahargana(model) > kLastConvertibleCount) {
     // The control's own answer for these days: run-time error 9.
     return Failed("cannot be converted: error 9 (" +
                   std::string(ErrorDescription(kSubscriptOutOfRange)) + ")");
   }
+  const bs::year_month_day typed = bs::from_sys_days(std::chrono::sys_days{ad}, options.calendar);
   std::string text = options.iso ? std::string()
                                  : routine::English2NepaliDate(date->year, date->month, date->day,
                                                                options.separator);
+  if (!options.iso && typed != model) text = WithDate(text, model, typed);
   return Converted(std::move(text), typed, options, DateDirection::ToBs);
 }
 
@@ -119,7 +146,8 @@ std::string IsoText(int year, unsigned month, unsigned day) {
 }
 
 // One JSON object (one line) for a conversion.
-void WriteJson(std::ostream& out, std::string_view input, const DateConversion& result) {
+void WriteJson(std::ostream& out, std::string_view input, const DateConversion& result,
+               const bs::calendar& calendar) {
   using headless::QuoteJsonString;
   out << "{\"input\": " << QuoteJsonString(input);
   if (!result.converted) {
@@ -132,10 +160,10 @@ void WriteJson(std::ostream& out, std::string_view input, const DateConversion& 
   const auto day = static_cast<unsigned>(result.ad.day());
   out << ", \"text\": " << QuoteJsonString(result.text) << ", \"bs\": {\"year\": " << date.year()
       << ", \"month\": " << date.month() << ", \"day\": " << date.day()
-      << ", \"weekday\": " << bs::weekday(date).c_encoding() + 1 << ", \"iso\": \""
+      << ", \"weekday\": " << bs::weekday(date, calendar).c_encoding() + 1 << ", \"iso\": \""
       << bs::to_string(date) << "\"}, \"ad\": {\"year\": " << year << ", \"month\": " << month
       << ", \"day\": " << day << ", \"iso\": \"" << IsoText(year, month, day)
-      << "\"}, \"kali_ahargana\": " << bs::kali_ahargana(date) << '}';
+      << "\"}, \"kali_ahargana\": " << bs::kali_ahargana(date, calendar) << '}';
 }
 
 // Writes the answer for one input (without the line end); false when it failed.
@@ -144,7 +172,7 @@ bool Answer(DateDirection direction, std::string_view input, const DateOptions& 
   const DateConversion result = ConvertTypedDate(direction, input, options);
   if (!result.converted) Report(err, direction, input, result.text);
   if (options.json) {
-    WriteJson(out, input, result);
+    WriteJson(out, input, result, options.calendar);
   } else if (result.converted) {
     out << result.text;
   }

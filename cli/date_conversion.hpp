@@ -29,6 +29,7 @@
 #include <cstdint>
 #include <istream>
 #include <ostream>
+#include <sauramiti/chrono/calendar.hpp>
 #include <sauramiti/chrono/year_month_day.hpp>
 #include <span>
 #include <string>
@@ -43,6 +44,9 @@ struct DateOptions {
   std::int32_t style = 0;      // to-ad only: 0 mm/dd/yyyy, 1 dd/mm/yyyy, 2 yyyy/mm/dd
   bool iso = false;            // ISO 8601 dates instead of the control's texts
   bool json = false;           // one JSON object a line
+  // The BS calendar of the dates read and written; the control's own (the model) by default.
+  // Another calendar converts through the typed core and writes the same text forms.
+  bs::calendar calendar = bs::calendar::model;
 };
 
 // The converted text of one date, or, when `converted` is false, why it could not be; and the

@@ -21,24 +21,56 @@ constexpr bool InRange(int year, unsigned month) noexcept {
   return year >= 1 && year <= 9999 && month >= 1 && month <= 12;
 }
 
-// Every typed function goes through here for a year's shape; a calendar other than the model
-// will pick its own table at this one point.
-YearShape Shape(int year, const calendar& /*cal*/) noexcept {
-  return ShapeOfYear(static_cast<std::int16_t>(year));
+// Every typed function reads a year's months through the two functions below: a calendar keeps
+// the model's year starts, so only the months differ, and a year the calendar surely leaves as
+// the model has it costs one comparison (calendar::may_differ) before the model's fast path. The
+// table's path is kept out of line so that the fast path stays a leaf.
+
+// Days before month 1 to 13 of a valid year.
+[[gnu::noinline]] int DaysBeforeInTable(int year, int month, const calendar& cal) noexcept {
+  if (const calendar::year_months* row = cal.find(year)) {
+    return row->days_before[static_cast<std::size_t>(month - 1)];
+  }
+  return ShapeOfYear(static_cast<std::int16_t>(year)).DaysBeforeMonth(month);
 }
 
-year_month_day FromCount(std::int64_t count, const calendar& /*cal*/) noexcept {
+inline int DaysBefore(int year, int month, const calendar& cal) noexcept {
+  if (cal.may_differ(year)) [[unlikely]]
+    return DaysBeforeInTable(year, month, cal);
+  return ShapeOfYear(static_cast<std::int16_t>(year)).DaysBeforeMonth(month);
+}
+
+// The date of a count of the range in the table's year, given the model's date of it.
+[[gnu::noinline]] year_month_day DateInTable(std::int64_t count, int year, unsigned month,
+                                             unsigned day, const calendar& cal) noexcept {
+  const calendar::year_months* row = cal.find(year);
+  if (row == nullptr) return {year, month, day};
+  // The year is the model's (its start does not move); its months are the row's.
+  const auto day_of_year =
+      static_cast<std::uint16_t>(count - ShapeOfYear(static_cast<std::int16_t>(year)).StartCount());
+  unsigned m = 1;
+  while (m < 12 && row->days_before[m] <= day_of_year) ++m;
+  return {year, m, day_of_year - row->days_before[m - 1] + 1U};
+}
+
+year_month_day FromCount(std::int64_t count, const calendar& cal) noexcept {
   if (count < kFirstCount || count >= kEndCount) return {};
-  const SauramitiRoutine::DateOfDay date = SauramitiRoutine::DateOfDayCount(
-      static_cast<std::int32_t>(count));  // the model's; another calendar's table goes here
-  return {date.year, static_cast<unsigned>(date.month), static_cast<unsigned>(date.day)};
+  const SauramitiRoutine::DateOfDay date =
+      SauramitiRoutine::DateOfDayCount(static_cast<std::int32_t>(count));
+  const auto month = static_cast<unsigned>(date.month);
+  const auto day = static_cast<unsigned>(date.day);
+  if (cal.may_differ(date.year)) [[unlikely]]
+    return DateInTable(count, date.year, month, day, cal);
+  return {date.year, month, day};
 }
 
 // The count of an ok() date.
 std::int64_t CountOf(const year_month_day& date, const calendar& cal) noexcept {
-  const YearShape shape = Shape(date.year(), cal);
-  return shape.StartCount() + shape.DaysBeforeMonth(static_cast<int>(date.month())) +
-         static_cast<std::int64_t>(date.day()) - 1;
+  const YearShape shape = ShapeOfYear(static_cast<std::int16_t>(date.year()));
+  const auto month = static_cast<int>(date.month());
+  const int before = cal.may_differ(date.year()) ? DaysBeforeInTable(date.year(), month, cal)
+                                                 : shape.DaysBeforeMonth(month);
+  return shape.StartCount() + before + static_cast<std::int64_t>(date.day()) - 1;
 }
 
 sys_days DayOfCount(std::int64_t count) noexcept {
@@ -57,7 +89,8 @@ bool year_month_day::ok(const calendar& cal) const noexcept {
 
 unsigned days_in_month(int year, unsigned month, const calendar& cal) noexcept {
   if (!InRange(year, month)) return 0;
-  return static_cast<unsigned>(Shape(year, cal).MonthLength(static_cast<int>(month)));
+  const auto m = static_cast<int>(month);
+  return static_cast<unsigned>(DaysBefore(year, m + 1, cal) - DaysBefore(year, m, cal));
 }
 
 sys_days to_sys_days(const year_month_day& date, const calendar& cal) noexcept {

@@ -15,10 +15,10 @@
 // sys_days is proleptic Gregorian, as std::chrono is. (The control's text methods write dates
 // before 15 October 1582 in the Julian calendar; the day is the same, only its name differs.)
 //
-// Every figure is the model calendar's, the same the control's nine methods give: the tests
-// compare both for every day of the range. Each year's shape is worked out the first time the
-// year is used (under a microsecond), so there is no start-up cost; a conversion after that is
-// a few nanoseconds.
+// Every figure is the calendar's (calendar.hpp; the model unless another is passed), and the
+// model's are the same the control's nine methods give: the tests compare both for every day of the
+// range. Each year's shape is worked out the first time the year is used (under a microsecond), so
+// there is no start-up cost; a conversion after that is a few nanoseconds.
 //
 // Arithmetic: days through sys_days (`add_days`, or sys_days arithmetic); months and years with
 // `+` and `-` (std::chrono::months, std::chrono::years). Adding months or years keeps the day

@@ -106,5 +106,41 @@ TEST(DateScriptingTest, IsoAndJsonOutput) {
   EXPECT_EQ(objects[2]["ad"], objects[0]["ad"]);
 }
 
+// --calendar published: 2082 Asar has 32 days and Shrawan 31 there (31 and 32 in the model), so
+// Shrawan 1 is 17 July 2025, a Thursday (weekday 5), where the model has 16 July; days outside the
+// corrected months are the model's in both.
+TEST(DateScriptingTest, PublishedCalendarOption) {
+  struct Case {
+    std::vector<const char*> words;
+    std::string want;
+  };
+  const std::vector<Case> cases = {
+      {{"to-ad", "--calendar", "published", "2082/04/01"}, "0 07/17/2025\n"},
+      {{"to-ad", "2082/04/01"}, "0 07/16/2025\n"},
+      {{"to-ad", "--calendar", "model", "2082/04/01"}, "0 07/16/2025\n"},
+      {{"to-ad", "--calendar", "published", "--sep", "1", "--style", "2", "2082/03/32/4"},
+       "0 2025-07-16\n"},
+      {{"to-ad", "--calendar", "published", "2082/04/01/5", "2059/01/01"},
+       "0 07/17/2025\n04/14/2002\n"},
+      {{"to-ad", "--calendar", "published", "2082/04/32"}, "1 "},    // Shrawan has 31 days
+      {{"to-ad", "--calendar", "published", "2082/04/01/4"}, "1 "},  // not its weekday
+      {{"to-ad", "--calendar", "published", "--iso", "2073/11/01"}, "0 2017-02-12\n"},
+      {{"to-bs", "--calendar", "published", "2025-07-16", "2025-07-17", "2025-08-17"},
+       "0 2082/03/32/4\n2082/04/01/5\n2082/05/01/1\n"},
+      {{"to-bs", "2025-07-17"}, "0 2082/04/02/5\n"},
+      {{"to-bs", "--calendar", "published", "--sep", "2", "2010-03-14", "2002-04-14"},
+       "0 2066.12.01.1\n2059.01.01.1\n"},
+      {{"to-bs", "--calendar", "published", "--iso", "2005-06-14"}, "0 2062-02-32\n"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RunWords(c.words), c.want) << c.words.back();
+  const nlohmann::json json = nlohmann::json::parse(
+      RunWords({"to-ad", "--calendar", "published", "--json", "2082/04/01"}).substr(2));
+  EXPECT_EQ(json["bs"]["weekday"], 5);
+  EXPECT_EQ(json["ad"]["iso"], "2025-07-17");
+  EXPECT_EQ(json["kali_ahargana"], 1872408);
+  EXPECT_EQ(RunWords({"to-ad", "--calendar", "julian", "2082/04/01"}).substr(0, 2),
+            "2 ");  // a usage error
+}
+
 }  // namespace
 }  // namespace sauramiti::cli
