@@ -1,5 +1,5 @@
 #include <cli/calendar_json.hpp>
-#include <sauramiti/platform/headless/json_string.hpp>
+#include <sauramiti/base/json_string.hpp>
 
 namespace sauramiti::cli {
 
@@ -29,7 +29,6 @@ void WriteWeeks(std::ostream& out, const MonthFacts& month) {
 }  // namespace
 
 void WriteCalendarJson(std::ostream& out, const std::vector<MonthFacts>& months) {
-  using headless::QuoteJsonString;
   out << "[\n";
   for (std::size_t i = 0; i < months.size(); ++i) {
     const MonthFacts& month = months[i];

@@ -8,7 +8,7 @@
 #include <sauramiti/calendar/month_structure.hpp>
 #include <sauramiti/chrono.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
-#include <sauramiti/platform/headless/json_string.hpp>
+#include <sauramiti/base/json_string.hpp>
 
 namespace sauramiti::cli {
 
@@ -148,7 +148,6 @@ std::string IsoText(int year, unsigned month, unsigned day) {
 // One JSON object (one line) for a conversion.
 void WriteJson(std::ostream& out, std::string_view input, const DateConversion& result,
                const bs::calendar& calendar) {
-  using headless::QuoteJsonString;
   out << "{\"input\": " << QuoteJsonString(input);
   if (!result.converted) {
     out << ", \"error\": " << QuoteJsonString(result.text) << '}';

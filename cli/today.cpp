@@ -6,7 +6,7 @@
 #include <sauramiti/chrono.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
 #include <sauramiti/convert/date_string_forms.hpp>
-#include <sauramiti/platform/headless/json_string.hpp>
+#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/platform/headless/value_format.hpp>
 #include <sauramiti/view/legacy_font_transcoder.hpp>
 #include <stdexcept>
@@ -87,7 +87,6 @@ void WriteForPeople(std::ostream& out, const TodaysDate& date, bool devanagari) 
 }
 
 void WriteJson(std::ostream& out, const TodaysDate& date, bool addUnicode) {
-  using headless::QuoteJsonString;
   out << "{\n";
   out << "  \"Value\": " << QuoteJsonString(date.Value) << ",\n";
   out << "  \"DateValue\": " << QuoteJsonString(date.DateValue) << ",\n";

@@ -13,7 +13,7 @@
 #include <QWidget>
 #include <qt/display_text.hpp>
 #include <qt/qt_toolkit.hpp>
-#include <sauramiti/platform/child_controls.hpp>
+#include <sauramiti/platform/toolkit_controls.hpp>
 #include <string>
 #include <string_view>
 

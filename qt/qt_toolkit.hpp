@@ -22,7 +22,7 @@
 #include <qt/display_text.hpp>
 #include <qt/twips_scale.hpp>
 #include <sauramiti/base/runtime_error.hpp>
-#include <sauramiti/platform/child_controls.hpp>
+#include <sauramiti/platform/toolkit_controls.hpp>
 #include <string>
 #include <string_view>
 #include <vector>

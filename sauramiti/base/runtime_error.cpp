@@ -15,6 +15,8 @@ std::string_view ErrorDescription(std::int32_t number) noexcept {
       return "Division by zero";
     case kTypeMismatch:
       return "Type mismatch";
+    case kObjectNotSet:
+      return "Object variable or With block variable not set";
     case kSetNotSupportedAtRunTime:
       return "Set not supported at run time";
     case kSetNotPermitted:

@@ -19,6 +19,7 @@ enum ErrorNumber : std::int32_t {
   kSubscriptOutOfRange = 9,   // an index outside a table
   kDivisionByZero = 11,
   kTypeMismatch = 13,  // a value that cannot be read as the type wanted
+  kObjectNotSet = 91,  // an object was needed where none is held (a view without its font)
   kSetNotSupportedAtRunTime = 382,
   kSetNotPermitted = 387,  // refused at design time
   kGetNotSupportedAtRunTime = 393,

@@ -16,7 +16,7 @@
 #include <functional>
 #include <memory>
 #include <sauramiti/base/font.hpp>
-#include <sauramiti/platform/child_controls.hpp>
+#include <sauramiti/platform/toolkit_controls.hpp>
 #include <string>
 #include <string_view>
 

@@ -13,7 +13,7 @@
 
 #include <array>
 #include <memory>
-#include <sauramiti/platform/child_controls.hpp>
+#include <sauramiti/platform/toolkit_controls.hpp>
 #include <sauramiti/platform/host.hpp>
 
 namespace sauramiti::view {

@@ -12,11 +12,6 @@ std::string DisplayFontName;
 
 namespace sauramiti::view {
 
-namespace {
-// "Object variable not set": a font property that holds no font object.
-constexpr std::int32_t kObjectNotSet = 91;
-}  // namespace
-
 void RefreshView(ViewContext& view) {
   ControlState& state = view.state;
   SauramitiRoutine::InitCalendarTables();

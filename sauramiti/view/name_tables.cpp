@@ -3,10 +3,10 @@
 
 namespace sauramiti::SauramitiRoutine {
 
-std::array<std::string, 8> WeekdayNames;
-std::array<std::string, 13> MonthNames;
-std::array<std::string, 13> EnglishMonthNames;
-std::string NepaliPanelTitle;
+thread_local std::array<std::string, 8> WeekdayNames;
+thread_local std::array<std::string, 13> MonthNames;
+thread_local std::array<std::string, 13> EnglishMonthNames;
+thread_local std::string NepaliPanelTitle;
 
 namespace {
 

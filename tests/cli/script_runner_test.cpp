@@ -212,7 +212,7 @@ TEST(ScriptTest, AFailedLoadLeavesTheInstanceAsItWasAndNamesTheKeyThatFailed) {
        "(run-time error 13: Type mismatch)"},
       {"a font reference to no font", R"({"EnglishFont": {"type": "Font", "value": null}})",
        R"(key "EnglishFont": the control cannot take {"type":"Font","value":null} )"
-       "(run-time error 91: Application-defined or object-defined error)"},
+       "(run-time error 91: Object variable or With block variable not set)"},
       {"control characters in the value",
        R"({"MinYear": {"type": "String", "value": "\u001b]0;x\u0007\u007f"}})",
        R"(key "MinYear": the control cannot take {"type":"String","value":"\u001b]0;x\u0007\x7f"} )"

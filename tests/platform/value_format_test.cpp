@@ -4,7 +4,7 @@
 #include <memory>
 #include <sauramiti/platform/headless/child_report.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
-#include <sauramiti/platform/headless/json_string.hpp>
+#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/platform/headless/value_format.hpp>
 #include <string>
 

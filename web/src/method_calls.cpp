@@ -26,7 +26,7 @@
 #include <sauramiti/calendar/kali_ahargana.hpp>
 #include <sauramiti/calendar/month_structure.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
-#include <sauramiti/platform/headless/json_string.hpp>
+#include <sauramiti/base/json_string.hpp>
 #include <string>
 #include <type_traits>
 #include <variant>
@@ -189,12 +189,12 @@ std::string SignaturesJson() {
   std::string json = "[";
   for (const cli::Method& method : Methods().Methods()) {
     if (json.size() > 1) json += ",";
-    json += "{\"name\":" + headless::QuoteJsonString(method.signature->name) + ",\"parameters\":[";
+    json += "{\"name\":" + QuoteJsonString(method.signature->name) + ",\"parameters\":[";
     bool first = true;
     for (const cli::ParameterSpec& parameter : method.signature->parameters) {
       if (!first) json += ",";
       first = false;
-      json += "{\"name\":" + headless::QuoteJsonString(parameter.name) + ",\"kind\":\"" +
+      json += "{\"name\":" + QuoteJsonString(parameter.name) + ",\"kind\":\"" +
               KindName(parameter.kind) +
               "\",\"optional\":" + (parameter.optional ? "true" : "false") + "}";
     }

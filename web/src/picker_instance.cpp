@@ -20,7 +20,7 @@
 #include <sauramiti/navigation/day_cells.hpp>
 #include <sauramiti/navigation/navigator.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
-#include <sauramiti/platform/headless/json_string.hpp>
+#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/view/child_controls.hpp>
 #include <sauramiti/view/legacy_font_transcoder.hpp>
 #include <string>
@@ -81,7 +81,7 @@ const cli::PropertyAccess& PropertyNamed(const char* name) {
 std::string VariantJson(const Variant& v) {
   const std::string type = "{\"type\":\"" + std::string(TypeName(v.Type())) + "\"";
   const auto number = [](double x) {
-    return std::isfinite(x) ? ShortestText(x) : headless::QuoteJsonString(ShortestText(x));
+    return std::isfinite(x) ? ShortestText(x) : QuoteJsonString(ShortestText(x));
   };
   switch (v.Type()) {
     case VariantType::Empty:
@@ -97,11 +97,11 @@ std::string VariantJson(const Variant& v) {
     case VariantType::Double:
       return type + ",\"value\":" + number(v.DoubleValue()) + "}";
     case VariantType::String:
-      return type + ",\"value\":" + headless::QuoteJsonString(v.StringValue()) + "}";
+      return type + ",\"value\":" + QuoteJsonString(v.StringValue()) + "}";
     case VariantType::Font: {
       const FontRef& font = v.FontValue();
       if (!font) return type + ",\"value\":null}";
-      return type + ",\"name\":" + headless::QuoteJsonString(font->name) +
+      return type + ",\"name\":" + QuoteJsonString(font->name) +
              ",\"size\":" + number(std::stod(ShortestText(font->size))) +
              ",\"bold\":" + (font->bold ? "true" : "false") +
              ",\"italic\":" + (font->italic ? "true" : "false") +
@@ -116,7 +116,7 @@ std::string EventsJson(std::vector<std::string> events) {
   std::string json = "[";
   for (const std::string& event : events) {
     if (json.size() > 1) json += ",";
-    json += headless::QuoteJsonString(event);
+    json += QuoteJsonString(event);
   }
   return json + "]";
 }

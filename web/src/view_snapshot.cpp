@@ -4,7 +4,7 @@
 #include <sauramiti/base/parse_number.hpp>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
-#include <sauramiti/platform/headless/json_string.hpp>
+#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/view/child_controls.hpp>
 #include <sauramiti/view/legacy_font_transcoder.hpp>
 #include <sauramiti/view/name_tables.hpp>
@@ -25,12 +25,12 @@ class JsonObject {
   void Key(std::string_view key) {
     if (!first_) out_ += ',';
     first_ = false;
-    out_ += headless::QuoteJsonString(key);
+    out_ += QuoteJsonString(key);
     out_ += ':';
   }
   void Text(std::string_view key, std::string_view value) {
     Key(key);
-    out_ += headless::QuoteJsonString(value);
+    out_ += QuoteJsonString(value);
   }
   void Number(std::string_view key, double value) {
     Key(key);
@@ -187,7 +187,7 @@ std::string ViewSnapshotJson(const Sauramiti& control, const platform::Host& hos
       out += '[';
       for (std::int32_t i = 0; i < list->ListCount(); ++i) {
         if (i > 0) out += ',';
-        out += headless::QuoteJsonString(shown.Text(list->List(i)));
+        out += QuoteJsonString(shown.Text(list->List(i)));
       }
       out += ']';
     }

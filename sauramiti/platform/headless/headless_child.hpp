@@ -10,7 +10,7 @@
 #pragma once
 
 #include <memory>
-#include <sauramiti/platform/child_controls.hpp>
+#include <sauramiti/platform/toolkit_controls.hpp>
 #include <sauramiti/platform/headless/child_registry.hpp>
 #include <string>
 #include <string_view>

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-namespace sauramiti::headless {
+namespace sauramiti {
 
 // `text` between double quotes, escaped as described above: `a"b` gives `"a\"b"`.
 std::string QuoteJsonString(std::string_view text);
 
-}  // namespace sauramiti::headless
+}  // namespace sauramiti

@@ -1,7 +1,7 @@
 #include <array>
-#include <sauramiti/platform/headless/json_string.hpp>
+#include <sauramiti/base/json_string.hpp>
 
-namespace sauramiti::headless {
+namespace sauramiti {
 
 std::string QuoteJsonString(std::string_view text) {
   static constexpr std::array<char, 16> kHexDigits = {'0', '1', '2', '3', '4', '5', '6', '7',
@@ -48,4 +48,4 @@ std::string QuoteJsonString(std::string_view text) {
   return quoted;
 }
 
-}  // namespace sauramiti::headless
+}  // namespace sauramiti
