@@ -44,7 +44,7 @@ Examples:
   sauramiti today --json             today's date as one JSON object
   sauramiti cal 2081 9               Poush 2081 as the control shows it
   sauramiti cal 2081                 the whole year 2081
-  sauramiti script checks.txt        drive a control instance, one command a line
+  sauramiti script examples/checks.txt  drive a control instance, one command a line
   sauramiti to-ad 2059/01/01         04/14/2002
   sauramiti to-bs 2002-04-14         2059/01/01/1
   sauramiti call GetDaysInMonth 2059 3 1
@@ -186,7 +186,8 @@ memory. Blank lines and lines starting with # are skipped.
   mode run|design        the host's UserMode
   size W H               the surface size in twips (default 5535 5220)
   new                    create an instance: Initialize, then InitProperties
-  load FILE              create an instance from a saved JSON document
+  load FILE              create an instance from a saved JSON document; one that fails
+                         to load leaves the current instance as it was
   save FILE              save the instance's properties as a JSON document
   get NAME               print a property as TYPE VALUE
   let NAME VALUE         set a property: True, False, 12, 2.5, "text", font "Tahoma" 8.25
@@ -204,7 +205,7 @@ is reported on standard error as "script: line L: ..."; the script still runs to
 and then exits with status 2.
 
 Examples:
-  sauramiti script checks.txt
+  sauramiti script examples/checks.txt
   printf 'clock 2002-04-14\nnew\nget Value\nclick-day 17\nevents\n' | sauramiti script)";
 
 constexpr const char* kPickFooter =
