@@ -376,11 +376,13 @@ class ScriptSession {
   }
 
   void ClickDay(Words args) {
-    ExpectCount(args, 1, "click-day CELL (0 to 34)");
+    ExpectCount(args, 1, "click-day CELL (0 to 34, to 41 with SixWeeks)");
     const std::int64_t cell = WholeNumber(args[0], "a day cell");
     const view::ChildControls& children = Instance("click-day").Children();
     // Like an element of a control array that does not exist.
-    if (cell < 0 || cell >= static_cast<std::int64_t>(children.lblDay.size())) {
+    // The sixth week's cells exist only as far as a script can tell while they are shown.
+    if (cell < 0 || cell >= static_cast<std::int64_t>(children.lblDay.size()) ||
+        !children.lblDay[static_cast<std::size_t>(cell)]->Visible()) {
       Raise(kSubscriptOutOfRange);
     }
     Deliver(platform::UserActionKind::ClickLabel, platform::DayCellName(static_cast<int>(cell)), 0);
