@@ -415,7 +415,14 @@ class ScriptSession {
 
   void Inspect(Words args) {
     ExpectCount(args, 2, "inspect CONTROL PROPERTY");
-    Instance("inspect");
+    const Sauramiti& control = Instance("inspect");
+    // A sixth-week cell is as absent as it was before SixWeeks while that setting hides it.
+    const auto& cells = control.Children().lblDay;
+    for (std::size_t j = view::kDayCellCount; j < cells.size(); ++j) {
+      if (!cells[j]->Visible() && args[0].text == platform::DayCellName(static_cast<int>(j))) {
+        throw ScriptLineError("no child control named \"" + args[0].text + "\"");
+      }
+    }
     try {
       out_ << headless::Inspect(*host_, args[0].text, args[1].text) << '\n';
     } catch (const headless::InspectError& error) {
