@@ -34,6 +34,20 @@ void BM_RefreshOnEnglishToggle(benchmark::State& state) {
 }
 BENCHMARK(BM_RefreshOnEnglishToggle)->Unit(benchmark::kMicrosecond);
 
+// The same refresh with the extensions on: six weeks of day cells, each with its Gregorian day.
+void BM_RefreshOnEnglishToggleWithExtensions(benchmark::State& state) {
+  LiveInstance live;
+  live.control.SixWeeks(-1);
+  live.control.ShowGregorianDay(-1);
+  std::int16_t english = 0;
+  for (auto _ : state) {
+    live.control.English(english);
+    english = english == 0 ? std::int16_t{-1} : std::int16_t{0};
+    live.host.TakeEvents();
+  }
+}
+BENCHMARK(BM_RefreshOnEnglishToggleWithExtensions)->Unit(benchmark::kMicrosecond);
+
 void BM_SetValueWhileEnabled(benchmark::State& state) {
   LiveInstance live;
   const std::string dates[] = {"2059/01/18/4", "2081/09/05/3", "2070/12/30/7"};

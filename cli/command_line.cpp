@@ -424,6 +424,10 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
       cal->add_option("MONTH", calMonth, "BS month, 1 (Vaishaka) to 12 (Chaitra)")
           ->check(CLI::Range(1, 12));
   cal->add_flag("--horizontal", calendarOptions.horizontal, "weekdays on top, one week a row");
+  cal->add_flag("--gregorian-days", calendarOptions.gregorianDays,
+                "each day also shows its Gregorian day (\"15·28\"), the panel its months");
+  cal->add_flag("--six-weeks", calendarOptions.sixWeeks,
+                "six weeks of day cells, so that no day wraps to the first week");
   cal->add_flag("-3", threeMonths, "the previous, current and next month");
   CLI::Option* calNepali =
       cal->add_flag("--nepali", calendarOptions.nepali, "Nepali names and digits, in Devanagari");
@@ -459,6 +463,10 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
       pick->add_option("--max-year", maxYear, "the year list's last year (default 2100)")
           ->check(CLI::Range(1, 9999));
   pick->add_flag("--horizontal", pickOptions.setup.horizontal, "weekdays on top, one week a row");
+  pick->add_flag("--gregorian-days", pickOptions.setup.gregorianDays,
+                 "each day also shows its Gregorian day (\"15·28\"), the panel its months");
+  pick->add_flag("--six-weeks", pickOptions.setup.sixWeeks,
+                 "six weeks of day cells, so that no day wraps to the first week");
   pick->add_option("--sep", pickOptions.setup.separator,
                    "separator code: 0 \"/\" (default), 1 \"-\", 2 \".\", 3 \"÷\"")
       ->check(CLI::Range(0, 3));

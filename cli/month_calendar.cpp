@@ -62,6 +62,8 @@ class MonthShower {
     control_.InitProperties();
     if (options.nepali) control_.English(0);
     if (options.horizontal) control_.Vertical(0);
+    if (options.sixWeeks) control_.SixWeeks(-1);
+    if (options.gregorianDays) control_.ShowGregorianDay(-1);
     today_ = {control_.year(), control_.month()};
     todayDay_ = control_.Day();
     todayValue_ = control_.Value();

@@ -37,7 +37,10 @@ struct CalendarOptions {
   std::optional<std::int16_t> month;           // 1 to 12; only with a year
   CalendarPage page = CalendarPage::OneMonth;  // WholeYear needs a year
   bool horizontal = false;
-  bool nepali = false;  // Nepali names and digits, drawn as Unicode Devanagari
+  bool sixWeeks = false;
+  bool gregorianDays = false;  // the ShowGregorianDay extension  // the SixWeeks extension: six
+                               // weeks of day cells, no day wraps
+  bool nepali = false;         // Nepali names and digits, drawn as Unicode Devanagari
   bool legacy = false;  // in Nepali, the captions as the control stores them (legacy-font ASCII)
   bool color = false;   // mark the selected day by colours instead of brackets
   bool json = false;

@@ -376,11 +376,13 @@ class ScriptSession {
   }
 
   void ClickDay(Words args) {
-    ExpectCount(args, 1, "click-day CELL (0 to 34)");
+    ExpectCount(args, 1, "click-day CELL (0 to 34, to 41 with SixWeeks)");
     const std::int64_t cell = WholeNumber(args[0], "a day cell");
     const view::ChildControls& children = Instance("click-day").Children();
     // Like an element of a control array that does not exist.
-    if (cell < 0 || cell >= static_cast<std::int64_t>(children.lblDay.size())) {
+    // The sixth week's cells exist only as far as a script can tell while they are shown.
+    if (cell < 0 || cell >= static_cast<std::int64_t>(children.lblDay.size()) ||
+        !children.lblDay[static_cast<std::size_t>(cell)]->Visible()) {
       Raise(kSubscriptOutOfRange);
     }
     Deliver(platform::UserActionKind::ClickLabel, platform::DayCellName(static_cast<int>(cell)), 0);
@@ -413,7 +415,14 @@ class ScriptSession {
 
   void Inspect(Words args) {
     ExpectCount(args, 2, "inspect CONTROL PROPERTY");
-    Instance("inspect");
+    const Sauramiti& control = Instance("inspect");
+    // A sixth-week cell is as absent as it was before SixWeeks while that setting hides it.
+    const auto& cells = control.Children().lblDay;
+    for (std::size_t j = view::kDayCellCount; j < cells.size(); ++j) {
+      if (!cells[j]->Visible() && args[0].text == platform::DayCellName(static_cast<int>(j))) {
+        throw ScriptLineError("no child control named \"" + args[0].text + "\"");
+      }
+    }
     try {
       out_ << headless::Inspect(*host_, args[0].text, args[1].text) << '\n';
     } catch (const headless::InspectError& error) {

@@ -60,6 +60,14 @@ void LabelWidget::paintEvent(QPaintEvent* /*event*/) {
   const QRect textArea = area.adjusted(kTextMargin, 0, -kTextMargin, 0);
   painter.drawText(
       textArea, static_cast<int>(HorizontalAlignment(look_.alignment) | Qt::AlignVCenter), text());
+  if (!look_.corner.isEmpty()) {
+    // The corner text at about 40% of the caption's size, in the top right corner.
+    QFont small = font();
+    small.setPointSizeF(std::max(1.0, small.pointSizeF() * 0.4));
+    painter.setFont(small);
+    painter.drawText(textArea, static_cast<int>(Qt::AlignRight | Qt::AlignTop), look_.corner);
+    painter.setFont(font());
+  }
 
   if (look_.focusMarked) {
     // Styles draw their own focus rectangle as a faint dotted line, or only while a window
@@ -134,6 +142,13 @@ void QtLabel::S2(std::int16_t value) {
 
 void QtLabel::S3(std::int16_t value) {
   look_.appearance = value;
+  ShowLook();
+}
+
+void QtLabel::CornerText(const std::string& text) {
+  if (text == corner_) return;
+  corner_ = text;
+  look_.corner = QString::fromStdString(text);
   ShowLook();
 }
 

@@ -31,6 +31,7 @@ struct LabelLook {
   std::int16_t alignment = 0;   // S2
   std::int16_t appearance = 0;  // S3
   bool focusMarked = false;
+  QString corner;  // small text in the top right corner (the Gregorian day of a day cell)
 };
 
 class LabelWidget final : public QLabel {
@@ -66,6 +67,8 @@ class QtLabel final : public QtFontedControl<platform::Label> {
   void S2(std::int16_t value) override;
   std::int16_t S3() const override { return look_.appearance; }
   void S3(std::int16_t value) override;
+  std::string CornerText() const override { return corner_; }
+  void CornerText(const std::string& text) override;
   void OnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
 
   // The user clicks the label: runs the click handler when the label is enabled; a run-time
@@ -87,6 +90,7 @@ class QtLabel final : public QtFontedControl<platform::Label> {
   void ShowLook();
 
   std::string caption_;
+  std::string corner_;
   bool devanagari_ = false;
   LabelLook look_;
   std::function<void()> onClick_;

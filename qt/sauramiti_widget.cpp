@@ -397,6 +397,20 @@ void SauramitiWidget::setToolTipText(const QString& text) {
   Attempt([&] { control_->ToolTipText(text.toStdString()); });
 }
 
+bool SauramitiWidget::sixWeeks() const {
+  return Read<bool>(false, [this] { return control_->SixWeeks() != 0; });
+}
+void SauramitiWidget::setSixWeeks(bool on) {
+  Attempt([&] { control_->SixWeeks(Boolean(on)); });
+}
+
+bool SauramitiWidget::showGregorianDay() const {
+  return Read<bool>(false, [this] { return control_->ShowGregorianDay() != 0; });
+}
+void SauramitiWidget::setShowGregorianDay(bool on) {
+  Attempt([&] { control_->ShowGregorianDay(Boolean(on)); });
+}
+
 void SauramitiWidget::setUserMode(bool run) {
   host_->SetUserMode(run);
   if (!run) MoveFocusMark(-1);

@@ -92,6 +92,9 @@ class SauramitiWidget : public QWidget {
   Q_PROPERTY(QVariant WeekDayStyle READ weekDayStyle WRITE setWeekDayStyle DESIGNABLE true)
   Q_PROPERTY(int Separator READ separator WRITE setSeparator DESIGNABLE false)
   Q_PROPERTY(QString ToolTipText READ toolTipText WRITE setToolTipText DESIGNABLE true)
+  // Extensions beyond the original 21.
+  Q_PROPERTY(bool SixWeeks READ sixWeeks WRITE setSixWeeks DESIGNABLE true)
+  Q_PROPERTY(bool ShowGregorianDay READ showGregorianDay WRITE setShowGregorianDay DESIGNABLE true)
   Q_PROPERTY(bool userMode READ userMode WRITE setUserMode DESIGNABLE false)
 
   // Help texts, by property name.
@@ -113,6 +116,10 @@ class SauramitiWidget : public QWidget {
   Q_CLASSINFO("WeekDayStyle", "Returns/Sets the style of the weekday to be displayed")
   Q_CLASSINFO("ToolTipText",
               "Returns/sets the text displayed when the mouse is paused over the control.")
+  Q_CLASSINFO("SixWeeks",
+              "Returns/Sets whether the month shows six weeks (42 day cells), so no day wraps")
+  Q_CLASSINFO("ShowGregorianDay",
+              "Returns/Sets whether each day cell also shows its Gregorian day of the month")
 
  public:
   explicit SauramitiWidget(QWidget* parent = nullptr);
@@ -164,6 +171,10 @@ class SauramitiWidget : public QWidget {
   void setSeparator(int separator);
   QString toolTipText() const;
   void setToolTipText(const QString& text);
+  bool sixWeeks() const;
+  void setSixWeeks(bool on);
+  bool showGregorianDay() const;
+  void setShowGregorianDay(bool on);
 
   // The selected date as a typed BS date (as Value last set it, unchecked), and its Gregorian
   // day (an invalid QDate when the selection is no day of the calendar). setSelectedDate selects

@@ -21,6 +21,8 @@ Picker::Picker(const PickerSetup& setup, platform::LocalDate today) : control_(h
   control_.InitProperties();
   if (setup.nepali) control_.English(0);
   if (setup.horizontal) control_.Vertical(0);
+  if (setup.sixWeeks) control_.SixWeeks(-1);
+  if (setup.gregorianDays) control_.ShowGregorianDay(-1);
   control_.Separator(static_cast<MyYMDSeparatorConstants>(setup.separator));
   control_.EnglishDateStyle(static_cast<MyEnglishDateStyleConstants>(setup.style));
   SetYearRange(setup);

@@ -57,6 +57,8 @@ inline PickerKey PickerKeyForCharacter(int character) {
 struct PickerSetup {
   bool nepali = false;
   bool horizontal = false;
+  bool sixWeeks = false;       // the SixWeeks extension: six weeks of day cells, no day wraps
+  bool gregorianDays = false;  // the ShowGregorianDay extension
   std::int32_t separator = 0;
   std::int32_t style = 0;
   // The year list's ends (the control's MinYear and MaxYear); its defaults when not given.

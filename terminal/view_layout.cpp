@@ -27,7 +27,11 @@ class GridWriter {
       : picture_(picture), options_(options) {
     for (const LabelPicture& day : picture.days) {
       dayWidth_ = std::max(dayWidth_, DisplayWidth(day.text));
+      cornerWidth_ = std::max(cornerWidth_, DisplayWidth(day.corner));
     }
+    // A terminal has no small type: the Gregorian day follows the BS one after a middle dot,
+    // and the cell widens to hold it ("15·28").
+    if (cornerWidth_ > 0) dayWidth_ += 1 + std::max(cornerWidth_, kNarrowestDay);
     for (const LabelPicture& header : picture.headers) {
       headerWidth_ = std::max(headerWidth_, DisplayWidth(header.text));
     }
@@ -36,7 +40,7 @@ class GridWriter {
   // Columns from the left edge of the grid to the right edge of its last cell.
   std::size_t Width() const {
     if (picture_.arrangement == Arrangement::Horizontal) return 7 * HorizontalColumn() + 6;
-    return headerWidth_ + 1 + 5 * DayCellWidth() + 4;
+    return headerWidth_ + 1 + Weeks() * DayCellWidth() + Weeks() - 1;
   }
 
   void Append(std::vector<StyledLine>& lines) const {
@@ -49,6 +53,7 @@ class GridWriter {
 
  private:
   std::size_t DayCellWidth() const { return dayWidth_ + 2; }
+  std::size_t Weeks() const { return picture_.days.size() / 7; }  // 5, or 6 with a sixth week
   // A horizontal column holds a header right-aligned over the day numbers, whose closing mark
   // column stays free of it.
   std::size_t HorizontalColumn() const { return std::max(headerWidth_ + 1, DayCellWidth()); }
@@ -65,7 +70,8 @@ class GridWriter {
     const bool today = options_.todayCell >= 0 && static_cast<std::size_t>(options_.todayCell) == j;
     const bool brackets = options_.bracketSelection && (selected || today);
     std::string text = brackets ? "[" : " ";
-    text += PadLeft(day.text, dayWidth_);
+    text += PadLeft(day.corner.empty() ? day.text : day.text + "\u00B7" + PadLeft(day.corner, 2),
+                    dayWidth_);
     text += brackets ? "]" : " ";
     TextStyle style;
     if (selected && !options_.bracketSelection) {
@@ -90,7 +96,7 @@ class GridWriter {
       headers.push_back(Blanks(1));
     }
     lines.push_back(std::move(headers));
-    for (std::size_t week = 0; week < 5; ++week) {
+    for (std::size_t week = 0; week < Weeks(); ++week) {
       StyledLine row;
       for (std::size_t weekday = 0; weekday < view::kHeaderCount; ++weekday) {
         row.push_back(Blanks((weekday > 0 ? 1 : 0) + column - DayCellWidth()));
@@ -104,7 +110,7 @@ class GridWriter {
     for (std::size_t weekday = 0; weekday < view::kHeaderCount; ++weekday) {
       StyledLine row;
       row.push_back(HeaderSpan(weekday, PadRight(picture_.headers[weekday].text, headerWidth_)));
-      for (std::size_t week = 0; week < 5; ++week) {
+      for (std::size_t week = 0; week < Weeks(); ++week) {
         row.push_back(Blanks(1));
         row.push_back(DaySpan(week * 7 + weekday));
       }
@@ -116,6 +122,7 @@ class GridWriter {
   const LayoutOptions& options_;
   std::size_t dayWidth_ = kNarrowestDay;
   std::size_t headerWidth_ = 1;
+  std::size_t cornerWidth_ = 0;
 };
 
 StyledLine PanelLine(const LabelPicture& panel, bool bold) {

@@ -13,6 +13,7 @@ std::string Written(const std::string& text, Script script) {
 LabelPicture PictureOf(const platform::Label& label, Script script) {
   LabelPicture picture;
   picture.text = Written(label.Caption(), script);
+  picture.corner = Written(label.CornerText(), script);
   picture.enabled = label.Enabled();
   picture.selectedLook = label.S3() == 0;
   picture.foreColor = label.ForeColor();
@@ -39,8 +40,10 @@ ViewPicture TakeViewPicture(const view::ChildControls& controls, std::int16_t ve
   for (std::size_t i = 0; i < picture.headers.size(); ++i) {
     picture.headers[i] = PictureOf(*controls.lblWD[i], script);
   }
-  for (std::size_t j = 0; j < picture.days.size(); ++j) {
-    picture.days[j] = PictureOf(*controls.lblDay[j], script);
+  const bool sixthWeek = controls.lblDay[view::kDayCellCount]->Visible();
+  const std::size_t cells = sixthWeek ? view::kMaxDayCellCount : view::kDayCellCount;
+  for (std::size_t j = 0; j < cells; ++j) {
+    picture.days.push_back(PictureOf(*controls.lblDay[j], script));
   }
   picture.arrangement = ArrangementOf(controls, verticalProperty);
   return picture;

@@ -21,6 +21,7 @@
 #include <sauramiti/platform/colors.hpp>
 #include <sauramiti/view/child_controls.hpp>
 #include <string>
+#include <vector>
 
 namespace sauramiti::terminal {
 
@@ -34,6 +35,7 @@ enum class Script {
 
 struct LabelPicture {
   std::string text;
+  std::string corner;  // a day cell's Gregorian day (ShowGregorianDay), "" for none
   bool enabled = true;
   bool selectedLook = false;  // the flat look of the selected day cell (S3 = 0)
   platform::Color foreColor = 0;
@@ -47,7 +49,9 @@ struct ViewPicture {
   std::string monthText;
   bool listsEnabled = true;
   std::array<LabelPicture, view::kHeaderCount> headers;
-  std::array<LabelPicture, view::kDayCellCount> days;
+  // The day cells shown: the original 35, or 42 when the control shows a sixth week (its
+  // cells lblDay(35..41) are visible); days.size() / 7 weeks.
+  std::vector<LabelPicture> days;
   Arrangement arrangement = Arrangement::Vertical;
 };
 

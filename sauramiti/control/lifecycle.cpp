@@ -57,6 +57,21 @@ void SelectToday(platform::Host& host, view::ControlState& s) {
   }
 }
 
+// The extensions' keys, after the original ones; each is stored only when not at its default,
+// so a document of a control with every extension off is what it always was, and an older
+// document reads them as off.
+void WriteExtensions(platform::PropertyBag& bag, platform::Host& h, const view::ControlState& s) {
+  Write(bag, h, PropertyNamed("SixWeeks"), Variant::Boolean(s.SixWeeks));
+  Write(bag, h, PropertyNamed("ShowGregorianDay"), Variant::Boolean(s.ShowGregorianDay));
+}
+
+// True when any of them is not at its default.
+bool ReadExtensions(platform::PropertyBag& bag, platform::Host& h, view::ControlState& s) {
+  s.SixWeeks = Read(bag, h, PropertyNamed("SixWeeks")).ToBoolean();
+  s.ShowGregorianDay = Read(bag, h, PropertyNamed("ShowGregorianDay")).ToBoolean();
+  return s.SixWeeks != 0 || s.ShowGregorianDay != 0;
+}
+
 }  // namespace
 
 void Sauramiti::Initialize() {}
@@ -82,6 +97,8 @@ void Sauramiti::InitProperties() {
   s.Vertical = NewInstanceValue(host_, PropertyNamed("Vertical")).ToBoolean();
   s.EngStrDate.assign(1, '0');  // "0" (assigning the literal trips a GCC 12 false warning)
   s.JulianDate = 0.0;
+  s.SixWeeks = NewInstanceValue(host_, PropertyNamed("SixWeeks")).ToBoolean();
+  s.ShowGregorianDay = NewInstanceValue(host_, PropertyNamed("ShowGregorianDay")).ToBoolean();
   SauramitiRoutine::InitCalendarTables();
   SelectToday(host_, s);
   view::RefreshView(state_->view);
@@ -116,6 +133,9 @@ void Sauramiti::ReadProperties(platform::PropertyBag& bag) {
   SelectToday(host_, s);
   view::RefreshView(state_->view);
   state_->controls.Frame2->ToolTipText(Read(bag, h, PropertyNamed("ToolTipText")).ToString());
+  // The extensions' keys come after every original one, so an older document is read exactly
+  // as before; only a document that turns one on costs a second refresh.
+  if (ReadExtensions(bag, h, s)) view::RefreshView(state_->view);
 }
 
 void Sauramiti::WriteProperties(platform::PropertyBag& bag) {
@@ -145,6 +165,7 @@ void Sauramiti::WriteProperties(platform::PropertyBag& bag) {
   Write(bag, h, PropertyNamed("Separator"), Variant::Long(s.Separator));
   Write(bag, h, PropertyNamed("ToolTipText"),
         Variant::String(state_->controls.Frame2->ToolTipText()));
+  WriteExtensions(bag, h, s);
 }
 
 }  // namespace sauramiti

@@ -107,7 +107,8 @@ using V = Variant;
 namespace pv = property_values;
 
 constexpr StoredDefault kEmpty{};
-constexpr StoredDefault kTrueBits{VariantType::Integer, -1, {}};  // saved as the Integer -1
+constexpr StoredDefault kTrueBits{VariantType::Integer, -1, {}};     // saved as the Integer -1
+constexpr StoredDefault kBooleanFalse{VariantType::Boolean, 0, {}};  // an extension that is off
 constexpr StoredDefault kEmptyText{VariantType::String, 0, ""};
 constexpr StoredDefault kIntegerZero{VariantType::Integer, 0, {}};
 constexpr StoredDefault kLongZero{VariantType::Long, 0, {}};
@@ -243,6 +244,18 @@ inline constexpr auto kPropertyTable = [] {
      "the tooltip of the inner frame Frame2", kPropertyChanged,
      [](const C& c) { return pv::Text(c.ToolTipText()); },
      [](C& c, const V& v) { c.ToolTipText(v.ToString()); }},
+    {"SixWeeks", PropertyType::Boolean, "False", true, true, ModeGuard::None,
+     "Returns/Sets whether the month shows six weeks (42 day cells), so no day wraps",
+     "SixWeeks", kBooleanFalse, 17, kBooleanFalse,
+     "the whole view (RefreshView)", kPropertyChanged,
+     [](const C& c) { return pv::Boolean(c.SixWeeks()); },
+     [](C& c, const V& v) { c.SixWeeks(pv::BooleanBits(v)); }},
+    {"ShowGregorianDay", PropertyType::Boolean, "False", true, true, ModeGuard::None,
+     "Returns/Sets whether each day cell also shows its Gregorian day of the month",
+     "ShowGregorianDay", kBooleanFalse, 18, kBooleanFalse,
+     "the whole view (RefreshView)", kPropertyChanged,
+     [](const C& c) { return pv::Boolean(c.ShowGregorianDay()); },
+     [](C& c, const V& v) { c.ShowGregorianDay(pv::BooleanBits(v)); }},
   });
 }();
 // clang-format on

@@ -46,7 +46,7 @@ const view::ChildControls& Sauramiti::Children() const { return state_->controls
 
 void Sauramiti::UserControl_Resize() {
   const view::ControlState& s = state_->record;
-  view::ArrangeView(host_, state_->controls, s.Vertical, s.WeekDayStyle);
+  view::ArrangeView(host_, state_->controls, s.Vertical, s.WeekDayStyle, s.SixWeeks);
 }
 
 // ---- Settings shown in the property browser ----
@@ -220,6 +220,24 @@ void Sauramiti::Separator(MyYMDSeparatorConstants value) {
   s.Value = std::move(newValue);
   s.DateAD = std::move(newDateAD);
   host_.PropertyChanged("Separator");
+}
+
+// ---- Extensions beyond the original properties ----
+
+// Both redraw the whole view whatever the enabled state, so a disabled control also shows or
+// hides its sixth week at once.
+std::int16_t Sauramiti::SixWeeks() const { return state_->record.SixWeeks; }
+void Sauramiti::SixWeeks(std::int16_t value) {
+  state_->record.SixWeeks = value;
+  view::RefreshView(state_->view);
+  host_.PropertyChanged("SixWeeks");
+}
+
+std::int16_t Sauramiti::ShowGregorianDay() const { return state_->record.ShowGregorianDay; }
+void Sauramiti::ShowGregorianDay(std::int16_t value) {
+  state_->record.ShowGregorianDay = value;
+  view::RefreshView(state_->view);
+  host_.PropertyChanged("ShowGregorianDay");
 }
 
 }  // namespace sauramiti

@@ -89,6 +89,12 @@ class Sauramiti {
   void NepaliFont(FontRef value);
   [[nodiscard]] std::int16_t Vertical() const;
   void Vertical(std::int16_t value);
+  // Extensions (default 0, the original view): six weeks of day cells; the Gregorian day in
+  // each day cell and the Gregorian months in the second panel.
+  [[nodiscard]] std::int16_t SixWeeks() const;
+  void SixWeeks(std::int16_t value);
+  [[nodiscard]] std::int16_t ShowGregorianDay() const;
+  void ShowGregorianDay(std::int16_t value);
   [[nodiscard]] std::string Value() const;
   void Value(const std::string& value);
   [[nodiscard]] std::string EngStrDate() const;

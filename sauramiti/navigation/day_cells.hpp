@@ -18,7 +18,9 @@
 
 namespace sauramiti::navigation {
 
-inline constexpr int kDayCells = 35;
+// Every day cell there is: the original 35 and the sixth week the SixWeeks extension shows (a
+// hidden cell is disabled and empty, so it shows no day and the focus never lands on it).
+inline constexpr int kDayCells = 42;
 inline constexpr int kDaysInWeek = 7;
 
 enum class GridStep { Left, Right, Up, Down };

@@ -47,12 +47,16 @@ ChildControls CreateChildControls(platform::Host& host) {
     c.lblWD[i]->S2(2);
     c.lblWD[i]->S3(1);
   }
-  for (std::size_t j = 0; j < kDayCellCount; ++j) {
+  for (std::size_t j = 0; j < kMaxDayCellCount; ++j) {
     c.lblDay[j] = host.CreateLabel(*c.Frame2, ArrayName("lblDay", j));
     c.lblDay[j]->BackColor(platform::kButtonFaceColor);
     c.lblDay[j]->S1(1);
     c.lblDay[j]->S2(2);
     c.lblDay[j]->S3(1);
+    if (j >= kDayCellCount) {  // the sixth week, until SixWeeks shows it
+      c.lblDay[j]->Visible(false);
+      c.lblDay[j]->Enabled(false);
+    }
   }
 
   c.cboYear = host.CreateComboBox(*c.Frame1, "cboYear");

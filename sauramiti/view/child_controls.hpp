@@ -20,12 +20,18 @@ namespace sauramiti::view {
 
 inline constexpr std::size_t kHeaderCount = 7;
 inline constexpr std::size_t kDayCellCount = 35;
+// With the SixWeeks extension on, a sixth week of cells lblDay(35..41) is shown. Those seven are
+// made with the others and kept hidden, empty and disabled while SixWeeks is off: the toolkits
+// can create children but not remove them, and a child that always exists keeps its name, its
+// click handler and its place in every front end's list, so turning the setting on and off
+// neither rebuilds the widgets nor changes what the original 35 cells report.
+inline constexpr std::size_t kMaxDayCellCount = 42;
 
 struct ChildControls {
   std::unique_ptr<platform::Frame> Frame1;
   std::unique_ptr<platform::Frame> Frame2;
   std::array<std::unique_ptr<platform::Label>, kHeaderCount> lblWD;
-  std::array<std::unique_ptr<platform::Label>, kDayCellCount> lblDay;
+  std::array<std::unique_ptr<platform::Label>, kMaxDayCellCount> lblDay;
   std::unique_ptr<platform::ComboBox> cboYear;
   std::unique_ptr<platform::ComboBox> CBoMonth;
   std::unique_ptr<platform::Label> Label1;

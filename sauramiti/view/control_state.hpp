@@ -39,9 +39,15 @@ struct ControlState {
   std::int16_t MinYear = 0;
   std::int16_t English = 0;
 
+  // Extensions beyond the original properties; 0 keeps the original view.
+  std::int16_t SixWeeks = 0;          // 42 day cells in six weeks
+  std::int16_t ShowGregorianDay = 0;  // each day cell also carries its Gregorian day
+
   // The view's own per-instance values.
   std::string EnglishPanelTitle;
-  std::int16_t SelectedCell = 0;  // day cell carrying the highlight, kept across refreshes
+  std::int16_t SelectedCell = 0;
+  std::string GregorianMonthsShown;  // "April/May 2002" of the month in the grid, for Label2  //
+                                     // day cell carrying the highlight, kept across refreshes
 };
 
 }  // namespace sauramiti::view

@@ -1,8 +1,12 @@
+#include <algorithm>
 #include <sauramiti/base/checked_arithmetic.hpp>
+#include <sauramiti/base/parse_number.hpp>
+#include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/base/utf8_text.hpp>
 #include <sauramiti/calendar/calendar_tables.hpp>
 #include <sauramiti/calendar/first_weekday.hpp>
 #include <sauramiti/calendar/month_structure.hpp>
+#include <sauramiti/chrono.hpp>
 #include <sauramiti/platform/colors.hpp>
 #include <sauramiti/view/month_view.hpp>
 #include <sauramiti/view/name_tables.hpp>
@@ -33,6 +37,45 @@ std::string HeaderCaption(const std::string& name, std::int32_t weekDayStyle,
   return std::string(CharDropRight(name, 3));
 }
 
+// "April/May 2002", "December 2002/January 2003" or "May 2002": the Gregorian months from
+// `first` to `last`, in the current language's names.
+std::string MonthsBetween(std::chrono::year_month_day first, std::chrono::year_month_day last) {
+  const auto name = [](std::chrono::year_month_day d) {
+    return SauramitiRoutine::EnglishMonthNames[static_cast<unsigned>(d.month())];
+  };
+  const auto year = [](std::chrono::year_month_day d) {
+    return std::to_string(static_cast<int>(d.year()));
+  };
+  if (first.year() != last.year())
+    return name(first) + " " + year(first) + "/" + name(last) + " " + year(last);
+  if (first.month() != last.month()) return name(first) + "/" + name(last) + " " + year(last);
+  return name(first) + " " + year(first);
+}
+
+// With ShowGregorianDay on: the Gregorian day of the month in the corner of every filled cell,
+// and the Gregorian months the BS month spans, for the second date panel. A month the typed
+// date cannot place (outside its years) gets neither.
+void ShowGregorianDays(ViewContext& view, std::int16_t year, std::int16_t month) {
+  view.state.GregorianMonthsShown.clear();
+  if (month < 1 || month > 12) return;
+  const bs::year_month_day first{year, static_cast<unsigned>(month), 1U};
+  if (!first.ok()) return;
+  const std::chrono::sys_days day1 = bs::to_sys_days(first);
+  int lastDay = 0;
+  for (std::size_t j = 0; j < ShownDayCells(view.state); ++j) {
+    platform::Label& cell = *view.controls.lblDay[j];
+    const int d = static_cast<int>(ParseLeadingNumber(cell.Caption()));
+    if (cell.Caption().empty() || d < 1) continue;
+    const std::chrono::year_month_day ad{day1 + std::chrono::days{d - 1}};
+    cell.CornerText(std::to_string(static_cast<unsigned>(ad.day())));
+    lastDay = std::max(lastDay, d);
+  }
+  if (lastDay == 0) return;
+  view.state.GregorianMonthsShown =
+      MonthsBetween(std::chrono::year_month_day{day1},
+                    std::chrono::year_month_day{day1 + std::chrono::days{lastDay - 1}});
+}
+
 }  // namespace
 
 void ClearGrid(ViewContext& view, std::int16_t cellsEnabled) {
@@ -44,7 +87,8 @@ void ClearGrid(ViewContext& view, std::int16_t cellsEnabled) {
   }
   if (view.host.Enabled()) ShowWeekdayHeaders(view);
   const std::string& fontName = SauramitiRoutine::DisplayFontName;
-  for (const auto& cell : c.lblDay) {
+  for (std::size_t j = 0; j < ShownDayCells(view.state); ++j) {
+    platform::Label* const cell = c.lblDay[j].get();
     cell->S2(kCentred);
     cell->S3(kRaised);
     cell->S1(kSingleBorder);
@@ -54,6 +98,7 @@ void ClearGrid(ViewContext& view, std::int16_t cellsEnabled) {
     cell->BackColor(platform::kButtonFaceColor);
     cell->ForeColor(kBlack);
     cell->ToolTipText("Click on the Desired Date");
+    cell->CornerText("");
   }
 }
 
@@ -78,14 +123,18 @@ void FillMonthGrid(ViewContext& view, std::int16_t year, std::int16_t month) {
   ClearGrid(view, -1);
   const std::int16_t days = SauramitiRoutine::GetDaysInMonth(year, month, disNepali);
   // A month of up to 32 days starting in column 4, 5 or 6 runs past cell 34; those days wrap
-  // into the first row, into cells before day 1, which are free.
+  // into the first row, into cells before day 1, which are free. With six weeks (42 cells) the
+  // last day lands at most in cell 6 + 31 = 37, so nothing wraps.
+  const auto cells = static_cast<std::int16_t>(ShownDayCells(view.state));
   for (std::int16_t d = 1; d <= days; ++d) {
     DayCellAt(c, cell).Caption(std::to_string(d));
-    cell = SauramitiRoutine::IntMod(Add16(cell, 1), static_cast<std::int16_t>(kDayCellCount));
+    cell = SauramitiRoutine::IntMod(Add16(cell, 1), cells);
   }
-  for (const auto& dayCell : c.lblDay) {
-    if (dayCell->Caption().empty()) dayCell->Enabled(false);
+  for (std::int16_t j = 0; j < cells; ++j) {
+    platform::Label& dayCell = DayCellAt(c, j);
+    if (dayCell.Caption().empty()) dayCell.Enabled(false);
   }
+  if (view.state.ShowGregorianDay != 0) ShowGregorianDays(view, year, month);
 }
 
 void SelectCell(ViewContext& view, std::int16_t cell) {
@@ -95,6 +144,10 @@ void SelectCell(ViewContext& view, std::int16_t cell) {
 }
 
 void SetCellHighlight(ViewContext& view, std::int16_t cell, std::int16_t selected) {
+  // A cell of the sixth week is out of range while SixWeeks hides it, as in the original grid.
+  if (cell >= 0 && static_cast<std::size_t>(cell) >= ShownDayCells(view.state)) {
+    Raise(kSubscriptOutOfRange);
+  }
   platform::Label& label = DayCellAt(view.controls, cell);
   if (selected == -1) {
     const std::int16_t column = static_cast<std::int16_t>(cell % 7);

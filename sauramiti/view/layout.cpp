@@ -29,46 +29,52 @@ double Divide(double numerator, std::int32_t divisor) {
   return numerator / divisor;
 }
 
-void ArrangeHorizontal(const ChildControls& c) {
+// Bands across the weeks: the header band and one per week; `cells` day cells are placed.
+struct Bands {
+  double count;       // 6, or 7 with six weeks
+  std::size_t cells;  // 35, or 42
+};
+
+void ArrangeHorizontal(const ChildControls& c, Bands bands) {
   const platform::Frame& frame2 = *c.Frame2;
   platform::Label& header0 = *c.lblWD[0];
   for (std::size_t i = 0; i < kHeaderCount; ++i) {
     platform::Label& header = *c.lblWD[i];
     header.Width(SizeTwips(frame2.Width() / 7.0));
-    header.Height(SizeTwips(frame2.Height() / 6.0));
+    header.Height(SizeTwips(frame2.Height() / bands.count));
     header.Left(PositionTwips(static_cast<double>(header0.Width()) * static_cast<double>(i)));
     header.Top(1.0F);
   }
   const platform::Label& header1 = *c.lblWD[1];
-  for (std::size_t j = 0; j < kDayCellCount; ++j) {
+  for (std::size_t j = 0; j < bands.cells; ++j) {
     platform::Label& cell = *c.lblDay[j];
     const std::size_t week = j / 7;                     // whole weeks: integer division
-    const double band = static_cast<double>(week + 1);  // the week's band, 1 to 5
+    const double band = static_cast<double>(week + 1);  // the week's band, 1 to 5 (or 6)
     cell.Width(header1.Width());
     cell.Height(header1.Height());
-    cell.Top(PositionTwips(band * frame2.Height() / 6.0));
+    cell.Top(PositionTwips(band * frame2.Height() / bands.count));
     cell.Left(c.lblWD[j % 7]->Left());
   }
 }
 
-void ArrangeVertical(const ChildControls& c) {
+void ArrangeVertical(const ChildControls& c, Bands bands) {
   const platform::Frame& frame2 = *c.Frame2;
   platform::Label& header0 = *c.lblWD[0];
   for (std::size_t i = 0; i < kHeaderCount; ++i) {
     platform::Label& header = *c.lblWD[i];
     header.Height(SizeTwips(frame2.Height() / 7.0));
-    header.Width(SizeTwips(frame2.Width() / 6.0));
+    header.Width(SizeTwips(frame2.Width() / bands.count));
     header.Left(PositionTwips(static_cast<double>(frame2.Left()) + 1.0));
     header.Top(PositionTwips(static_cast<double>(header0.Height()) * static_cast<double>(i)));
   }
   const platform::Label& header1 = *c.lblWD[1];
-  for (std::size_t j = 0; j < kDayCellCount; ++j) {
+  for (std::size_t j = 0; j < bands.cells; ++j) {
     platform::Label& cell = *c.lblDay[j];
     const std::size_t week = j / 7;  // whole weeks: integer division
     const double band = static_cast<double>(week + 1);
-    cell.Width(SizeTwips(frame2.Width() / 6.0));
+    cell.Width(SizeTwips(frame2.Width() / bands.count));
     cell.Height(header1.Height());
-    cell.Left(PositionTwips(band * frame2.Width() / 6.0));
+    cell.Left(PositionTwips(band * frame2.Width() / bands.count));
     cell.Top(c.lblWD[j % 7]->Top());
   }
 }
@@ -76,7 +82,7 @@ void ArrangeVertical(const ChildControls& c) {
 }  // namespace
 
 void ArrangeView(const platform::Host& host, const ChildControls& c, std::int16_t Vertical,
-                 std::int32_t weekDayStyle) {
+                 std::int32_t weekDayStyle, std::int16_t sixWeeks) {
   const double W = host.Width();
   const double H = host.Height();
 
@@ -118,10 +124,11 @@ void ArrangeView(const platform::Host& host, const ChildControls& c, std::int16_
   frame2.Top(PositionTwips(2 * h1 + hy - 1));
   frame2.Left(1.0F);
 
+  const Bands bands = sixWeeks != 0 ? Bands{7.0, kMaxDayCellCount} : Bands{6.0, kDayCellCount};
   if (Vertical == 0) {
-    ArrangeHorizontal(c);
+    ArrangeHorizontal(c, bands);
   } else if (Vertical == -1) {
-    ArrangeVertical(c);
+    ArrangeVertical(c, bands);
   }
   ScaleFonts(c, weekDayStyle);
 }

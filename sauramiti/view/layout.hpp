@@ -31,8 +31,10 @@ namespace sauramiti::view {
 
 // The whole pass, ending with ScaleFonts. `weekDayStyle` enters the header font formula as
 // style * 20 + 40, in 32-bit arithmetic (error 6 outside that range).
+// With `sixWeeks` non-zero the grid has seven bands (headers and six weeks of cells 0 to 41)
+// where the original has six, each band 1/7 of Frame2 instead of 1/6.
 void ArrangeView(const platform::Host& host, const ChildControls& controls, std::int16_t Vertical,
-                 std::int32_t weekDayStyle);
+                 std::int32_t weekDayStyle, std::int16_t sixWeeks = 0);
 
 // The font sizes alone, from the sizes the children report now.
 void ScaleFonts(const ChildControls& controls, std::int32_t weekDayStyle);

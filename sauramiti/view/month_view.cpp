@@ -2,6 +2,7 @@
 #include <sauramiti/base/parse_number.hpp>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/calendar/calendar_tables.hpp>
+#include <sauramiti/platform/colors.hpp>
 #include <sauramiti/view/layout.hpp>
 #include <sauramiti/view/month_view.hpp>
 #include <sauramiti/view/name_tables.hpp>
@@ -12,10 +13,38 @@ std::string DisplayFontName;
 
 namespace sauramiti::view {
 
+std::size_t ShownDayCells(const ControlState& state) {
+  return state.SixWeeks != 0 ? kMaxDayCellCount : kDayCellCount;
+}
+
+namespace {
+// The sixth week's cells shown or hidden as SixWeeks says; hidden ones are also emptied and
+// disabled, so they report nothing and take no click.
+void ShowSixthWeek(ViewContext& view) {
+  const bool shown = view.state.SixWeeks != 0;
+  for (std::size_t j = kDayCellCount; j < kMaxDayCellCount; ++j) {
+    platform::Label& cell = *view.controls.lblDay[j];
+    cell.Visible(shown);
+    if (!shown) {
+      cell.Caption("");
+      cell.Enabled(false);
+      // No highlight stays on a hidden cell, and the next selection starts from cell 0.
+      cell.S3(1);
+      cell.BackColor(platform::kButtonFaceColor);
+      cell.ForeColor(0x00000000U);
+    }
+  }
+  if (!shown && static_cast<std::size_t>(view.state.SelectedCell) >= kDayCellCount) {
+    view.state.SelectedCell = 0;
+  }
+}
+}  // namespace
+
 void RefreshView(ViewContext& view) {
   ControlState& state = view.state;
   SauramitiRoutine::InitCalendarTables();
-  ArrangeView(view.host, view.controls, state.Vertical, state.WeekDayStyle);
+  ArrangeView(view.host, view.controls, state.Vertical, state.WeekDayStyle, state.SixWeeks);
+  ShowSixthWeek(view);
   SauramitiRoutine::LoadNameTables(state.English, state.EnglishPanelTitle);
   ClearGrid(view, 0);
   if (!view.host.Enabled()) return;
@@ -46,7 +75,7 @@ void ShowSelectedDate(ViewContext& view) {
 
   // The cell that shows the selected day; cell 0 when no enabled cell does.
   std::int16_t found = 0;
-  for (std::size_t j = 0; j < kDayCellCount; ++j) {
+  for (std::size_t j = 0; j < ShownDayCells(state); ++j) {
     const platform::Label& cell = *c.lblDay[j];
     if (cell.Enabled() && ParseLeadingNumber(cell.Caption()) == state.Day) {
       found = static_cast<std::int16_t>(j);
@@ -59,7 +88,13 @@ void ShowSelectedDate(ViewContext& view) {
 
 void ShowDatePanels(ViewContext& view) {
   view.controls.Label1->Caption(view.state.DateValue);
-  view.controls.Label2->Caption(view.state.EngStrDate);
+  // With ShowGregorianDay on, the Gregorian months of the shown BS month follow the date.
+  const ControlState& state = view.state;
+  if (state.ShowGregorianDay != 0 && !state.GregorianMonthsShown.empty()) {
+    view.controls.Label2->Caption(state.EngStrDate + " (" + state.GregorianMonthsShown + ")");
+  } else {
+    view.controls.Label2->Caption(state.EngStrDate);
+  }
 }
 
 void ApplyEnabled(ViewContext& view, std::int16_t enabled) {
@@ -75,9 +110,9 @@ void ApplyEnabled(ViewContext& view, std::int16_t enabled) {
     header->Enabled(on);
     header->Caption("");
   }
-  for (const auto& cell : c.lblDay) {
-    cell->Enabled(on);
-    cell->Caption("");
+  for (std::size_t j = 0; j < ShownDayCells(view.state); ++j) {
+    c.lblDay[j]->Enabled(on);
+    c.lblDay[j]->Caption("");
   }
   // The lists keep their items; only what they show is emptied.
   c.cboYear->Text("");

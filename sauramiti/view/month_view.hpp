@@ -48,6 +48,9 @@ struct ViewContext {
   std::function<void()> applySelectedDate;
 };
 
+// The day cells in use: 42 with SixWeeks on, the original 35 otherwise.
+std::size_t ShownDayCells(const ControlState& state);
+
 // Calendar tables, arrangement, name tables, an empty grid; then, when enabled, panel titles,
 // headers, both lists and the selected date.
 void RefreshView(ViewContext& view);

@@ -214,13 +214,15 @@ TEST_F(PropertiesTest, SavingWritesTheKeysInOrderLeavingOutDefaultsAndLoadingRea
             "month:Integer* Day:Integer* Weekday:Integer* year:Integer* UjjainAhargana:Long* "
             "DateAD:String* EnglishFont:Font* NepaliFont:Font* Vertical:Boolean "
             "ShowEnglishDate:Empty Value:String* EngStrDate:String* JulianDate:Double* "
-            "EnglishDateStyle:Long WeekDayStyle:Long Separator:Long ToolTipText:String* ");
+            "EnglishDateStyle:Long WeekDayStyle:Long Separator:Long ToolTipText:String* "
+            // The extensions' keys follow, at their defaults: handed over, never stored.
+            "SixWeeks:Boolean ShowGregorianDay:Boolean ");
   Sauramiti loaded(host);
   loaded.ReadProperties(bag);
   EXPECT_EQ(bag.reads,
             "English Enabled MaxYear MinYear Vertical EnglishFont NepaliFont DateValue DateAD "
             "UjjainAhargana EngStrDate JulianDate EnglishDateStyle WeekDayStyle Separator "
-            "ToolTipText ");
+            "ToolTipText SixWeeks ShowGregorianDay ");
 }
 
 // Settings survive a save and a load; the selected date is today's again, whatever was saved.

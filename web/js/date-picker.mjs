@@ -35,6 +35,10 @@ import { SauramitiError, loadSauramiti } from "./sauramiti.mjs";
 import { Area, navigationKey } from "./keyboard-navigation.mjs";
 import { STYLE, TWIPS_PER_PX, colour, fontPx, px } from "./picker-look.mjs";
 
+// Day cells: 35, and 42 when the control shows a sixth week.
+const FIRST_SIXTH_WEEK_CELL = 35;
+const DAY_CELLS = 42;
+
 // The 21 properties and their attributes.
 const PROPERTIES = [
   ["English", "english", "boolean"],
@@ -58,6 +62,9 @@ const PROPERTIES = [
   ["WeekDayStyle", "week-day-style"],
   ["Separator", "separator"],
   ["ToolTipText", "tool-tip-text"],
+  // Extensions beyond the original 21.
+  ["SixWeeks", "six-weeks", "boolean"],
+  ["ShowGregorianDay", "show-gregorian-day", "boolean"],
 ];
 const PROPERTY_OF_ATTRIBUTE = new Map(PROPERTIES.map(([name, attribute, kind]) => [attribute, { name, kind }]));
 const CHANGE_DETAIL = ["Value", "DateAD", "DateValue", "EngStrDate", "JulianDate", "UjjainAhargana"];
@@ -350,7 +357,9 @@ export class SauramitiDatePicker extends HTMLElement {
       nodes[`lblWD(${i})`] = make("div", headerRow, "label centred raised header", "header");
       nodes[`lblWD(${i})`].setAttribute("role", "columnheader");
     }
-    for (let week = 0; week < 5; ++week) {
+    // Six weeks of cells: the sixth (cells 35 to 41) is drawn only while the snapshot lists it,
+    // which it does when the control's SixWeeks is on.
+    for (let week = 0; week < 6; ++week) {
       const row = document.createElement("div");
       row.className = "row";
       row.setAttribute("role", "row");
@@ -362,6 +371,7 @@ export class SauramitiDatePicker extends HTMLElement {
         cell.dataset.cell = String(j);
         cell.addEventListener("click", () => this.#clickDay(j));
         nodes[`lblDay(${j})`] = cell;
+        if (j >= FIRST_SIXTH_WEEK_CELL) cell.classList.add("hidden");
       }
     }
     nodes.Frame2.addEventListener("keydown", (event) => this.#key(event, Area.Days));
@@ -427,6 +437,9 @@ export class SauramitiDatePicker extends HTMLElement {
         this.#drawDay(node, child);
       }
     }
+    for (let j = FIRST_SIXTH_WEEK_CELL; j < DAY_CELLS; ++j) {
+      if (!this.#drawn.has(`lblDay(${j})`)) nodes[`lblDay(${j})`].classList.add("hidden");
+    }
     nodes.Frame2.setAttribute("aria-label", `${nodes.CBoMonth.value} ${nodes.cboYear.value}`);
     nodes.cboYear.setAttribute("aria-label", view.english ? "Year" : "वर्ष");
     nodes.CBoMonth.setAttribute("aria-label", view.english ? "Month" : "महिना");
@@ -442,6 +455,9 @@ export class SauramitiDatePicker extends HTMLElement {
   }
 
   #drawDay(node, child) {
+    // ShowGregorianDay: the Gregorian day, small, in the top right corner (a CSS ::after).
+    if (child.corner) node.dataset.corner = child.corner;
+    else delete node.dataset.corner;
     node.classList.toggle("raised", !child.selected);
     node.classList.toggle("selected", child.selected && child.day > 0);
     node.classList.toggle("today", child.today);

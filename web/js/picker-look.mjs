@@ -35,6 +35,7 @@ export const STYLE = `
 .centred { justify-content: center; }
 .raised { box-shadow: inset -1px -1px 0 rgba(0,0,0,.35), inset 1px 1px 0 rgba(255,255,255,.6); }
 .day { cursor: pointer; }
+.day[data-corner]::after { content: attr(data-corner); position: absolute; top: 1px; right: 3px; font-size: 40%; }
 .day.disabled { cursor: default; opacity: .55; }
 .day:focus-visible, .day.focused:focus { outline: 2px solid var(--sauramiti-focus); outline-offset: -2px; }
 .today { text-decoration: underline; text-underline-offset: 2px; }

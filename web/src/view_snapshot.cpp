@@ -93,6 +93,7 @@ void LabelParts(JsonObject& o, const platform::Label& label, const Shown& shown)
   o.Text("tooltip", shown.Text(label.ToolTipText()));
   o.Number("fore", label.ForeColor());
   o.Flag("selected", label.S3() == 0);
+  if (!label.CornerText().empty()) o.Text("corner", shown.Text(label.CornerText()));
   FontParts(o, label);
 }
 
@@ -199,8 +200,9 @@ std::string ViewSnapshotJson(const Sauramiti& control, const platform::Host& hos
       o.Text("label", shown.Text(SauramitiRoutine::WeekdayNames[i + 1]));
     }
     for (std::size_t j = 0; j < c.lblDay.size(); ++j) {
-      next();
       const platform::Label& cell = *c.lblDay[j];
+      if (j >= view::kDayCellCount && !cell.Visible()) continue;  // no sixth week shown
+      next();
       JsonObject o(out);
       CommonParts(o, "lblDay(" + std::to_string(j) + ")", "day", "Frame2", cell);
       LabelParts(o, cell, shown);

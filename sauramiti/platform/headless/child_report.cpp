@@ -34,6 +34,7 @@ std::optional<std::string> LabelProperty(const HeadlessLabel& c, std::string_vie
   if (p == "s1") return std::to_string(c.S1());
   if (p == "s2") return std::to_string(c.S2());
   if (p == "s3") return std::to_string(c.S3());
+  if (p == "corner") return QuoteJsonString(c.CornerText());
   return FontProperty(c, p);
 }
 

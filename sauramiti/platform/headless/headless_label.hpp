@@ -30,6 +30,8 @@ class HeadlessLabel final : public HeadlessFontedControl<platform::Label> {
   void S2(std::int16_t value) override { s2_ = value; }
   [[nodiscard]] std::int16_t S3() const override { return s3_; }
   void S3(std::int16_t value) override { s3_ = value; }
+  std::string CornerText() const override { return corner_; }
+  void CornerText(const std::string& text) override { corner_ = text; }
 
   void OnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
 
@@ -39,6 +41,7 @@ class HeadlessLabel final : public HeadlessFontedControl<platform::Label> {
 
  private:
   std::string caption_;
+  std::string corner_;
   platform::Color foreColor_ = platform::kButtonTextColor;
   std::int16_t s1_ = 0;
   std::int16_t s2_ = 0;

@@ -1,0 +1,116 @@
+// The ShowGregorianDay extension, through what the headless host's day cells and panels report.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sauramiti/calendar/first_weekday.hpp>
+#include <sauramiti/calendar/month_structure.hpp>
+#include <sauramiti/control/property_table.hpp>
+#include <sauramiti/view/name_tables.hpp>
+#include <string>
+#include <tests/control/control_test_support.hpp>
+
+namespace sauramiti::testing {
+namespace {
+
+namespace R = SauramitiRoutine;
+
+std::string ValueOf(int year, int month, int day) {
+  const int first =
+      R::GetFirstWeekDay(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d/%02d/%02d/%d", year, month, day,
+                (first - 1 + day - 1) % 7 + 1);
+  return text;
+}
+
+class GregorianDayTest : public LiveControl {
+ protected:
+  // The Gregorian day, month and year of the selected date, read off DateAD ("mm/dd/yyyy").
+  void GregorianOfSelection(int& month, int& day, int& year) {
+    ASSERT_EQ(std::sscanf(control.DateAD().c_str(), "%d/%d/%d", &month, &day, &year), 3)
+        << control.DateAD();
+  }
+  int HighlightedCell() {
+    for (int j = 0; j < 35; ++j) {
+      if (Day(j).S3() == 0) return j;
+    }
+    return -1;
+  }
+  std::string EnglishMonth(int month) {
+    return R::EnglishMonthNames[static_cast<std::size_t>(month)];
+  }
+};
+
+TEST_F(GregorianDayTest, OffNoCellHasACornerAndThePanelIsTheOriginal) {
+  EXPECT_EQ(control.ShowGregorianDay(), 0);
+  for (int j = 0; j < 35; ++j) EXPECT_EQ(Day(j).CornerText(), "") << j;
+  EXPECT_EQ(Label("Label2").Caption(), control.EngStrDate());
+}
+
+// Every day of a spread of months: the selected day's cell carries the Gregorian day the
+// control's own conversion gives (DateAD); the panel names the Gregorian months of the first and
+// the last day of the BS month.
+TEST_F(GregorianDayTest, EachCellCarriesTheGregorianDayOfItsDate) {
+  control.ShowGregorianDay(-1);
+  EXPECT_EQ(Events(), (std::vector<std::string>{"PropertyChanged ShowGregorianDay"}));
+  for (int y = 2000; y <= 2100; y += 7) {
+    for (int m = 1; m <= 12; m += 5) {
+      const int days =
+          R::GetDaysInMonth(static_cast<std::int16_t>(y), static_cast<std::int16_t>(m), disNepali);
+      int m1 = 0, y1 = 0, mn = 0, dn = 0, yn = 0;
+      control.Value(ValueOf(y, m, days));
+      GregorianOfSelection(mn, dn, yn);
+      for (int d = 1; d <= days; ++d) {
+        control.Value(ValueOf(y, m, d));
+        int gm = 0, gd = 0, gy = 0;
+        GregorianOfSelection(gm, gd, gy);
+        if (d == 1) m1 = gm, y1 = gy;
+        const int cell = HighlightedCell();
+        ASSERT_GE(cell, 0);
+        ASSERT_EQ(Day(cell).Caption(), std::to_string(d));
+        ASSERT_EQ(Day(cell).CornerText(), std::to_string(gd)) << y << "/" << m << "/" << d;
+      }
+      std::string months;
+      if (y1 != yn) {
+        months = EnglishMonth(m1) + " " + std::to_string(y1) + "/" + EnglishMonth(mn) + " " +
+                 std::to_string(yn);
+      } else if (m1 != mn) {
+        months = EnglishMonth(m1) + "/" + EnglishMonth(mn) + " " + std::to_string(yn);
+      } else {
+        months = EnglishMonth(m1) + " " + std::to_string(y1);
+      }
+      EXPECT_EQ(Label("Label2").Caption(), control.EngStrDate() + " (" + months + ")");
+      for (int j = 0; j < 35; ++j) {
+        if (Day(j).Caption().empty()) {
+          EXPECT_EQ(Day(j).CornerText(), "") << j;
+        }
+      }
+    }
+  }
+  control.ShowGregorianDay(0);
+  for (int j = 0; j < 35; ++j) EXPECT_EQ(Day(j).CornerText(), "") << j;
+  EXPECT_EQ(Label("Label2").Caption(), control.EngStrDate());
+}
+
+TEST_F(GregorianDayTest, SavedOnlyWhenOnAndLoadedBack) {
+  RecordingBag off;
+  control.WriteProperties(off);
+  EXPECT_EQ(off.stored.count("ShowGregorianDay"), 0U);
+  control.ShowGregorianDay(-1);
+  RecordingBag on;
+  control.WriteProperties(on);
+  ASSERT_EQ(on.stored.count("ShowGregorianDay"), 1U);
+  for (RecordingBag* bag : {&on, &off}) {
+    HookedHost other;
+    other.inner.SetToday({2002, 4, 14});
+    Sauramiti loaded(other);
+    loaded.ReadProperties(*bag);
+    EXPECT_EQ(loaded.ShowGregorianDay(), bag == &on ? -1 : 0);
+    // 14 April 2002 is BS 2059/01/01, in cell 0.
+    EXPECT_EQ(other.inner.FindLabel("lblDay(0)")->CornerText(), bag == &on ? "14" : "");
+  }
+  EXPECT_TRUE(PropertyNamed("ShowGregorianDay").extension);
+}
+
+}  // namespace
+}  // namespace sauramiti::testing

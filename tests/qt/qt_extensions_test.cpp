@@ -1,0 +1,100 @@
+// The widget's extension properties as a user sees them drawn.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTest>
+#include <cstdio>
+#include <qt/qt_label.hpp>
+#include <qt/sauramiti_widget.hpp>
+#include <sauramiti/calendar/first_weekday.hpp>
+#include <sauramiti/calendar/month_structure.hpp>
+#include <string>
+
+namespace sauramiti::qt {
+namespace {
+
+namespace R = SauramitiRoutine;
+
+class ExtensionsTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    widget_.setToday(QDate(2002, 4, 28));
+    widget_.newDocument();
+    widget_.resize(widget_.sizeHint());
+    widget_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget_));
+  }
+  QtLabel& Cell(int j) { return *widget_.label(QString("lblDay(%1)").arg(j)); }
+
+  SauramitiWidget widget_;
+};
+
+// A month whose last days run past cell 34 shows them in a sixth column (the default vertical
+// arrangement) instead of wrapping them to the first cells; off again, the column is gone.
+TEST_F(ExtensionsTest, SixWeeksDrawsASixthColumnOfDays) {
+  int first = 0, days = 0, year = 0, month = 0;
+  for (int y = 2059; y < 2100 && year == 0; ++y) {
+    for (int m = 1; m <= 12; ++m) {
+      first = R::GetFirstWeekDay(static_cast<std::int16_t>(y), static_cast<std::int16_t>(m));
+      days =
+          R::GetDaysInMonth(static_cast<std::int16_t>(y), static_cast<std::int16_t>(m), disNepali);
+      if (first - 1 + days > 35) {
+        year = y, month = m;
+        break;
+      }
+    }
+  }
+  ASSERT_NE(year, 0);
+  char value[32];
+  std::snprintf(value, sizeof value, "%04d/%02d/01/%d", year, month, first);
+  EXPECT_FALSE(widget_.sixWeeks());
+  EXPECT_FALSE(Cell(35).Widget()->isVisible());
+
+  widget_.setSixWeeks(true);
+  widget_.setValue(value);
+  EXPECT_TRUE(widget_.sixWeeks());
+  const int lastCell = first - 1 + days - 1;
+  for (int j = 0; j < 42; ++j) {
+    EXPECT_TRUE(Cell(j).Widget()->isVisible()) << j;
+    const int d = j - (first - 1) + 1;
+    EXPECT_EQ(Cell(j).ShownCaption(), d >= 1 && d <= days ? QString::number(d) : QString()) << j;
+  }
+  // The sixth column lies right of the fifth, in line with it, and inside the widget.
+  const QRect fifth = Cell(28).Widget()->geometry(), sixth = Cell(35).Widget()->geometry();
+  EXPECT_GT(sixth.left(), fifth.left());
+  EXPECT_EQ(sixth.top(), fifth.top());
+  EXPECT_LE(Cell(lastCell).Widget()->mapTo(&widget_, QPoint(0, 0)).x() + sixth.width(),
+            widget_.width() + 1);
+  QTest::mouseClick(Cell(lastCell).Widget(), Qt::LeftButton);
+  EXPECT_EQ(widget_.property("Day").toInt(), days);
+
+  widget_.setSixWeeks(false);
+  for (int j = 35; j < 42; ++j) EXPECT_FALSE(Cell(j).Widget()->isVisible()) << j;
+}
+
+// Each day cell paints its Gregorian day small in its top right corner; the panel names the
+// Gregorian months. Vaishaka 2059 starts on 14 April 2002, a Sunday, in cell 0.
+TEST_F(ExtensionsTest, ShowGregorianDayPaintsTheGregorianDayInACorner) {
+  const auto topRight = [this](int j) {
+    const QImage image = Cell(j).Widget()->grab().toImage();
+    return image.copy(image.width() / 2, 0, image.width() / 2, image.height() / 2);
+  };
+  const QImage plain = topRight(0);
+  const QString panel = widget_.label("Label2")->ShownCaption();
+  EXPECT_FALSE(widget_.showGregorianDay());
+
+  widget_.setShowGregorianDay(true);
+  EXPECT_TRUE(widget_.showGregorianDay());
+  EXPECT_EQ(Cell(0).CornerText(), "14");
+  EXPECT_EQ(Cell(30).CornerText(), "14");  // day 31 is 14 May
+  EXPECT_EQ(Cell(31).CornerText(), "");    // no day, no corner
+  EXPECT_NE(topRight(0), plain);
+  EXPECT_EQ(widget_.label("Label2")->ShownCaption(), panel + " (April/May 2002)");
+
+  widget_.setShowGregorianDay(false);
+  EXPECT_EQ(topRight(0), plain);
+  EXPECT_EQ(widget_.label("Label2")->ShownCaption(), panel);
+}
+
+}  // namespace
+}  // namespace sauramiti::qt
