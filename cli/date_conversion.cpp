@@ -2,13 +2,13 @@
 #include <cli/typed_date.hpp>
 #include <cstdio>
 #include <optional>
+#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/calendar/calendar_tables.hpp>
 #include <sauramiti/calendar/enumerations.hpp>
 #include <sauramiti/calendar/month_structure.hpp>
 #include <sauramiti/chrono.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
-#include <sauramiti/base/json_string.hpp>
 
 namespace sauramiti::cli {
 

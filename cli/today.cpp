@@ -1,12 +1,12 @@
 #include <chrono>
 #include <cli/today.hpp>
+#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/calendar/calendar_names.hpp>
 #include <sauramiti/calendar/date_text.hpp>
 #include <sauramiti/chrono.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
 #include <sauramiti/convert/date_string_forms.hpp>
-#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/platform/headless/value_format.hpp>
 #include <sauramiti/view/legacy_font_transcoder.hpp>
 #include <stdexcept>

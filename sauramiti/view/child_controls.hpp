@@ -13,8 +13,8 @@
 
 #include <array>
 #include <memory>
-#include <sauramiti/platform/toolkit_controls.hpp>
 #include <sauramiti/platform/host.hpp>
+#include <sauramiti/platform/toolkit_controls.hpp>
 
 namespace sauramiti::view {
 

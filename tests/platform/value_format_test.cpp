@@ -2,9 +2,9 @@
 
 #include <limits>
 #include <memory>
+#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/platform/headless/child_report.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
-#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/platform/headless/value_format.hpp>
 #include <string>
 

@@ -21,12 +21,12 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/calendar/first_weekday.hpp>
 #include <sauramiti/calendar/kali_ahargana.hpp>
 #include <sauramiti/calendar/month_structure.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
-#include <sauramiti/base/json_string.hpp>
 #include <string>
 #include <type_traits>
 #include <variant>

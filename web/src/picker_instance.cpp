@@ -14,13 +14,13 @@
 #include <cmath>
 #include <memory>
 #include <optional>
+#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/base/number_text.hpp>
 #include <sauramiti/control/sauramiti.hpp>
 #include <sauramiti/document/json_property_bag.hpp>
 #include <sauramiti/navigation/day_cells.hpp>
 #include <sauramiti/navigation/navigator.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
-#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/view/child_controls.hpp>
 #include <sauramiti/view/legacy_font_transcoder.hpp>
 #include <string>

@@ -1,10 +1,10 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/base/parse_number.hpp>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
-#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/view/child_controls.hpp>
 #include <sauramiti/view/legacy_font_transcoder.hpp>
 #include <sauramiti/view/name_tables.hpp>

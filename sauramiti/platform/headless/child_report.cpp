@@ -1,8 +1,8 @@
 #include <charconv>
 #include <optional>
+#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/platform/headless/child_report.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
-#include <sauramiti/base/json_string.hpp>
 #include <sauramiti/platform/headless/value_format.hpp>
 
 namespace sauramiti::headless {

@@ -10,8 +10,8 @@
 #pragma once
 
 #include <memory>
-#include <sauramiti/platform/toolkit_controls.hpp>
 #include <sauramiti/platform/headless/child_registry.hpp>
+#include <sauramiti/platform/toolkit_controls.hpp>
 #include <string>
 #include <string_view>
 

@@ -1,7 +1,7 @@
 #include <array>
 #include <charconv>
-#include <sauramiti/base/number_text.hpp>
 #include <sauramiti/base/json_string.hpp>
+#include <sauramiti/base/number_text.hpp>
 #include <sauramiti/platform/headless/value_format.hpp>
 
 namespace sauramiti::headless {
