@@ -4,38 +4,13 @@
 // Expected values come from the native command's headless control, never from this file.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
-import { mkdtempSync, readFileSync, rmSync } from "node:fs";
-import { tmpdir } from "node:os";
+import { readFileSync } from "node:fs";
 import { join } from "node:path";
-import { after, before, test } from "node:test";
-import { nativeCommand, repository } from "./native_answers.mjs";
+import { test } from "node:test";
+import { useHeadlessChromium } from "./headless_chromium.mjs";
+import { nativeCommand } from "./native_answers.mjs";
 
-const { default: puppeteer } = await import(join(repository, "web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js"));
-const { startServer } = await import(join(repository, "scripts/serve-web.mjs"));
-
-let server;
-let browser;
-let origin;
-let profile;
-
-before(async () => {
-  server = await startServer(0);
-  origin = `http://127.0.0.1:${server.address().port}`;
-  profile = mkdtempSync(join(tmpdir(), "sauramiti-chromium-"));
-  browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
-    headless: true,
-    userDataDir: profile,
-    args: ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-      "--disable-background-networking", "--disable-component-update", "--disable-sync"],
-  });
-});
-
-after(async () => {
-  await browser?.close();
-  server?.close();
-  if (profile) rmSync(profile, { recursive: true, force: true });
-});
+const chromium = useHeadlessChromium();
 
 // The native control's answers to a script, one line each.
 function nativeScript(lines) {
@@ -45,17 +20,17 @@ function nativeScript(lines) {
 const unquote = (text) => JSON.parse(text);
 
 async function openPicker(query = "") {
-  const page = await browser.newPage();
+  const page = await chromium.browser.newPage();
   const errors = [];
   page.on("pageerror", (error) => errors.push(error.message));
-  await page.goto(`${origin}/tests/web/pages/picker.html${query}`);
+  await page.goto(`${chromium.origin}/tests/web/pages/picker.html${query}`);
   await page.waitForSelector("body[data-ready]");
   page.errors = errors;
   return page;
 }
 
 const cells = (page) => page.evaluate(() =>
-  [...document.getElementById("picker").shadowRoot.querySelectorAll('[role="gridcell"]')].map((cell) => ({
+  [...document.getElementById("picker").shadowRoot.querySelectorAll('[role="gridcell"]:not(.hidden)')].map((cell) => ({
     text: cell.textContent, selected: cell.getAttribute("aria-selected"), label: cell.getAttribute("aria-label"),
     current: cell.getAttribute("aria-current"), tabindex: cell.tabIndex, disabled: cell.getAttribute("aria-disabled"),
   })));
@@ -166,7 +141,7 @@ test("Nepali is drawn as Unicode Devanagari", async () => {
   await page.evaluate(() => document.getElementById("picker").setAttribute("english", "false"));
   const texts = await page.evaluate(() => {
     const root = document.getElementById("picker").shadowRoot;
-    return [...root.querySelectorAll('[part~="panel"], [role="columnheader"], [role="gridcell"]')]
+    return [...root.querySelectorAll('[part~="panel"], [role="columnheader"], [role="gridcell"]:not(.hidden)')]
       .map((node) => node.textContent).filter((text) => text.length > 0);
   });
   assert.ok(texts.length > 30);
@@ -206,7 +181,7 @@ test("the focus mark follows the navigation layer's focus cell", async () => {
   // The one cell in the tab order, the element that has the focus, and what each shows.
   const mark = () => page.evaluate(() => {
     const root = document.getElementById("picker").shadowRoot;
-    const stops = [...root.querySelectorAll('[role="gridcell"]')].filter((cell) => cell.tabIndex === 0);
+    const stops = [...root.querySelectorAll('[role="gridcell"]:not(.hidden)')].filter((cell) => cell.tabIndex === 0);
     return { stops: stops.map((cell) => cell.textContent), active: root.activeElement?.textContent ?? null };
   });
   assert.deepEqual((await mark()).stops, ["15"]);  // it starts on the selected day
@@ -290,7 +265,7 @@ test("attributes set properties; the document saves and restores them", async ()
     return { saved: JSON.parse(saved), minYear: picker.MinYear, copy: [copy.MinYear, copy.Separator, copy.Vertical],
       errors, refused, broken, stillThere: picker.Separator };
   });
-  const file = join(profile, "native-document.json");
+  const file = join(chromium.profile, "native-document.json");
   nativeScript(["clock 2002-04-28", "new", "let MinYear 2050", "let Separator 1", "let Vertical False", `save ${file}`]);
   assert.deepEqual(result.saved, JSON.parse(readFileSync(file, "utf8")));
   assert.equal(result.minYear, 2050);
@@ -333,5 +308,21 @@ test("design mode refuses run-time properties; the dark theme recolours the cont
   assert.deepEqual(expected, ["error 387"]);
   assert.deepEqual([result.inDesign, result.inRun, result.year], [387, 0, 2060]);
   assert.notEqual(result.light, result.dark);
+  await page.close();
+});
+
+test("SixWeeks makes the sixth week a row of the grid, and taking it away leaves five", async () => {
+  const page = await openPicker();
+  const grid = () => page.evaluate(() => {
+    const root = document.getElementById("picker").shadowRoot;
+    return { rows: root.querySelectorAll('[role="grid"] [role="row"]').length,
+      cells: root.querySelectorAll('[role="gridcell"]:not(.hidden)').length };
+  });
+  const picker = (value) => page.evaluate((v) => document.getElementById("picker").setAttribute("six-weeks", v), value);
+  assert.deepEqual(await grid(), { rows: 6, cells: 35 });
+  await picker("true");
+  assert.deepEqual(await grid(), { rows: 7, cells: 42 });
+  await picker("false");
+  assert.deepEqual(await grid(), { rows: 6, cells: 35 });
   await page.close();
 });

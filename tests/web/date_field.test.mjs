@@ -3,44 +3,16 @@
 // open the picker, Escape closes it, a picked day fills the input, the focus comes back to the
 // input, and the field submits and resets with its form.
 import assert from "node:assert/strict";
-import { mkdtempSync, rmSync } from "node:fs";
-import { tmpdir } from "node:os";
-import { join } from "node:path";
-import { after, before, test } from "node:test";
-import { repository } from "./native_answers.mjs";
+import { test } from "node:test";
+import { useHeadlessChromium } from "./headless_chromium.mjs";
 
-const { default: puppeteer } = await import(join(repository, "web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js"));
-const { startServer } = await import(join(repository, "scripts/serve-web.mjs"));
-
-let server;
-let browser;
-let origin;
-let profile;
-
-before(async () => {
-  server = await startServer(0);
-  origin = `http://127.0.0.1:${server.address().port}`;
-  profile = mkdtempSync(join(tmpdir(), "sauramiti-chromium-"));
-  browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
-    headless: true,
-    userDataDir: profile,
-    args: ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-      "--disable-background-networking", "--disable-component-update", "--disable-sync"],
-  });
-});
-
-after(async () => {
-  await browser?.close();
-  server?.close();
-  if (profile) rmSync(profile, { recursive: true, force: true });
-});
+const chromium = useHeadlessChromium();
 
 async function openField() {
-  const page = await browser.newPage();
+  const page = await chromium.browser.newPage();
   const errors = [];
   page.on("pageerror", (error) => errors.push(error.message));
-  await page.goto(`${origin}/tests/web/pages/field.html`);
+  await page.goto(`${chromium.origin}/tests/web/pages/field.html`);
   await page.waitForSelector("body[data-ready]");
   page.errors = errors;
   return page;

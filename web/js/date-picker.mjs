@@ -440,6 +440,13 @@ export class SauramitiDatePicker extends HTMLElement {
     for (let j = FIRST_SIXTH_WEEK_CELL; j < DAY_CELLS; ++j) {
       if (!this.#drawn.has(`lblDay(${j})`)) nodes[`lblDay(${j})`].classList.add("hidden");
     }
+    // The sixth week is a row of the grid only while its cells are shown (SixWeeks on); otherwise
+    // the grid has five week rows, as the original control.
+    const sixthWeek = nodes[`lblDay(${FIRST_SIXTH_WEEK_CELL})`];
+    const sixthShown = !sixthWeek.classList.contains("hidden");
+    sixthWeek.parentElement.classList.toggle("hidden", !sixthShown);
+    if (sixthShown) sixthWeek.parentElement.setAttribute("role", "row");
+    else sixthWeek.parentElement.removeAttribute("role");
     nodes.Frame2.setAttribute("aria-label", `${nodes.CBoMonth.value} ${nodes.cboYear.value}`);
     nodes.cboYear.setAttribute("aria-label", view.english ? "Year" : "वर्ष");
     nodes.CBoMonth.setAttribute("aria-label", view.english ? "Month" : "महिना");
