@@ -52,11 +52,10 @@ std::string EscapeControlCharacters(std::string_view text) {
       out += "\\r";
     } else if (byte == '\t') {
       out += "\\t";
-    } else if (byte < 0x20 || byte == 0x7F) {
-      AppendHex(out, "\\x", byte, 2);
-    } else if (byte < 0x80) {
+    } else if (byte < 0x80 && byte >= 0x20 && byte != 0x7F) {
       out += static_cast<char>(byte);
-    } else if (const std::size_t length = SequenceLength(text); length == 0) {
+    } else if (const std::size_t length = byte < 0x80 ? 0 : SequenceLength(text); length == 0) {
+      // Other controls below U+0080, and bytes that start no character.
       AppendHex(out, "\\x", byte, 2);
     } else {
       taken = length;

@@ -52,25 +52,25 @@ class YearShape {
   // Works the year out from the formulas; year 1 to 9999.
   static YearShape Compute(std::int16_t year);
 
-  constexpr std::uint64_t Bits() const noexcept { return bits_; }
+  [[nodiscard]] constexpr std::uint64_t Bits() const noexcept { return bits_; }
 
   // Kali Ahargana of the year's first day.
-  constexpr std::int32_t StartCount() const noexcept {
+  [[nodiscard]] constexpr std::int32_t StartCount() const noexcept {
     return static_cast<std::int32_t>((bits_ >> 27) & 0x7FFFFF);
   }
   // Days of the year before month 1 to 13 (13 gives the year's length): [0, 366].
-  constexpr int DaysBeforeMonth(int month) const noexcept {
+  [[nodiscard]] constexpr int DaysBeforeMonth(int month) const noexcept {
     // Month m's bit is bit m - 2; shifted one place up, month 1 reads the clear bit 0 (it starts
     // the year, and its mean start is 0).
     const auto late = static_cast<int>(((bits_ << 1) >> (month - 1)) & 1);
     return detail::kFloorMeanStarts[static_cast<std::size_t>(month)] + late;
   }
   // Length of month 1 to 12: [29, 32].
-  constexpr int MonthLength(int month) const noexcept {
+  [[nodiscard]] constexpr int MonthLength(int month) const noexcept {
     return DaysBeforeMonth(month + 1) - DaysBeforeMonth(month);
   }
   // Weekday code (1 Sunday to 7 Saturday) of day 1 of month 1 to 12.
-  constexpr int FirstWeekDay(int month) const noexcept {
+  [[nodiscard]] constexpr int FirstWeekDay(int month) const noexcept {
     const int first = static_cast<int>((bits_ >> 24) & 7);  // [1, 7]
     return (first - 1 + DaysBeforeMonth(month)) % 7 + 1;
   }

@@ -132,7 +132,7 @@ year_month_day add_months(const year_month_day& date, std::chrono::months count,
                           const calendar& cal) noexcept {
   if (!date.ok(cal)) return {};
   // 9999 years are 119988 months: a longer step leaves the range from anywhere.
-  constexpr std::int64_t kSpan = 9999 * 12;
+  constexpr std::int64_t kSpan = std::int64_t{9999} * 12;
   const std::int64_t step = std::clamp<std::int64_t>(count.count(), -kSpan, kSpan);
   const std::int64_t index = std::int64_t{date.year()} * 12 + (date.month() - 1) + step;
   const auto year = static_cast<int>(index / 12);  // index >= 0 whenever the year is >= 1

@@ -112,7 +112,7 @@ class Sauramiti {
 
   // The selected date as a typed BS date, for C++ hosts: year, month and day as Value last set
   // them, unchecked (a host may set any Value; ok() says whether it is a day of the calendar).
-  bs::year_month_day SelectedDate() const;
+  [[nodiscard]] bs::year_month_day SelectedDate() const;
   // Selects a day of the calendar as setting Value to its Value string would (the control's
   // separator, the date's own weekday), without reading the text back. A date that is not ok()
   // is error 5; setting it is refused in design mode as Value is (error 382).

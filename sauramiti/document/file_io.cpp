@@ -58,7 +58,7 @@ class NamedTemporary {
   }
   NamedTemporary(const NamedTemporary&) = delete;
   NamedTemporary& operator=(const NamedTemporary&) = delete;
-  const fs::path& Path() const noexcept { return path_; }
+  [[nodiscard]] const fs::path& Path() const noexcept { return path_; }
   void Release() noexcept { path_.clear(); }
 
  private:

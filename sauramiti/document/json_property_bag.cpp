@@ -102,7 +102,7 @@ class DocumentWatch {
     }
   }
 
-  std::string Where() const {
+  [[nodiscard]] std::string Where() const {
     return openObjects_.size() > 1 ? " under key " + QuoteName(topLevelKey_) : std::string();
   }
 

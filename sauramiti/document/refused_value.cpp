@@ -20,7 +20,7 @@ class RecordingBag final : public platform::PropertyBag {
                      const Variant& defaultValue) override {
     document_.WriteProperty(key, value, defaultValue);
   }
-  const std::vector<std::string>& KeysRead() const noexcept { return keys_; }
+  [[nodiscard]] const std::vector<std::string>& KeysRead() const noexcept { return keys_; }
 
  private:
   JsonPropertyBag document_;

@@ -31,7 +31,7 @@ class ValueRefusedError : public DocumentError {
  public:
   ValueRefusedError(const std::string& message, std::int32_t number)
       : DocumentError(message), number_(number) {}
-  std::int32_t Number() const noexcept { return number_; }
+  [[nodiscard]] std::int32_t Number() const noexcept { return number_; }
 
  private:
   std::int32_t number_;

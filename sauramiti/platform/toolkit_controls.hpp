@@ -75,7 +75,7 @@ class Label : public ChildControl, public HasFont {
   virtual void S3(std::int16_t value) = 0;
   // A small text in the top right corner, besides the caption ("" for none): the Gregorian day
   // of a day cell when the control's ShowGregorianDay extension is on.
-  virtual std::string CornerText() const = 0;
+  [[nodiscard]] virtual std::string CornerText() const = 0;
   virtual void CornerText(const std::string& text) = 0;
 
   // Called when the user clicks the label while it is enabled.

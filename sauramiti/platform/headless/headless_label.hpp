@@ -30,7 +30,7 @@ class HeadlessLabel final : public HeadlessFontedControl<platform::Label> {
   void S2(std::int16_t value) override { s2_ = value; }
   [[nodiscard]] std::int16_t S3() const override { return s3_; }
   void S3(std::int16_t value) override { s3_ = value; }
-  std::string CornerText() const override { return corner_; }
+  [[nodiscard]] std::string CornerText() const override { return corner_; }
   void CornerText(const std::string& text) override { corner_ = text; }
 
   void OnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
