@@ -2,9 +2,11 @@
 // and compares its answers with the calendar procedures called directly.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -109,10 +111,20 @@ int RunShell(const std::string& command) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// A file name of this process's own: CTest runs the tests of this file as
+// separate processes at the same time, so a shared name would let one test
+// read another's output.
+std::string ScratchFile(const char* stem) {
+  std::string pattern = ::testing::TempDir() + stem + "-XXXXXX";
+  const int fd = ::mkstemp(pattern.data());
+  if (fd >= 0) ::close(fd);
+  return pattern;
+}
+
 TEST(SauramitiProgramTest, BatchAnswersMatchTheCalendarAcrossTheRange) {
   const Batch batch = MakeBatch();
-  const std::string in = ::testing::TempDir() + "sauramiti_batch_in.tsv";
-  const std::string out = ::testing::TempDir() + "sauramiti_batch_out.txt";
+  const std::string in = ScratchFile("sauramiti_batch_in");
+  const std::string out = ScratchFile("sauramiti_batch_out");
   std::ofstream(in, std::ios::binary) << batch.input;
   ASSERT_EQ(RunShell(std::string(SAURAMITI_CLI_BINARY) + " call --batch < " + in + " > " + out), 0);
   std::ifstream answers(out);
@@ -122,6 +134,8 @@ TEST(SauramitiProgramTest, BatchAnswersMatchTheCalendarAcrossTheRange) {
     EXPECT_EQ(answer, batch.expected[i]) << "line " << i + 1 << ": " << batch.calls[i];
   }
   EXPECT_EQ(i, batch.expected.size());
+  std::remove(in.c_str());
+  std::remove(out.c_str());
 }
 
 TEST(SauramitiProgramTest, ExitStatusTellsSuccessErrorAndMisuse) {
@@ -136,10 +150,12 @@ TEST(SauramitiProgramTest, ExitStatusTellsSuccessErrorAndMisuse) {
 
 // The standard error of a shell command, read back from a file.
 std::string ErrorOutput(const std::string& command, int* status) {
-  const std::string file = ::testing::TempDir() + "sauramiti_stderr.txt";
+  const std::string file = ScratchFile("sauramiti_stderr");
   *status = RunShell(command + " 2> " + file);
   std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
+  std::string text{std::istreambuf_iterator<char>(in), {}};
+  std::remove(file.c_str());
+  return text;
 }
 
 TEST(SauramitiProgramTest, OutputThatCannotBeWrittenFailsWithAMessage) {
