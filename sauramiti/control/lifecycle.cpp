@@ -57,19 +57,31 @@ void SelectToday(platform::Host& host, view::ControlState& s) {
   }
 }
 
-// The extensions' keys, after the original ones; each is stored only when not at its default,
-// so a document of a control with every extension off is what it always was, and an older
-// document reads them as off.
-void WriteExtensions(platform::PropertyBag& bag, platform::Host& h, const view::ControlState& s) {
-  Write(bag, h, PropertyNamed("SixWeeks"), Variant::Boolean(s.SixWeeks));
-  Write(bag, h, PropertyNamed("ShowGregorianDay"), Variant::Boolean(s.ShowGregorianDay));
+// The extensions' keys, after the original ones in table order; each is stored only when not
+// at its default, so a document of a control with every extension off is what it always was,
+// and an older document reads them as off.
+void WriteExtensions(platform::PropertyBag& bag, platform::Host& h, const Sauramiti& control) {
+  for (const PropertyEntry& p : kPropertyTable) {
+    if (p.restore != nullptr) Write(bag, h, p, p.get(control));
+  }
 }
 
 // True when any of them is not at its default.
-bool ReadExtensions(platform::PropertyBag& bag, platform::Host& h, view::ControlState& s) {
-  s.SixWeeks = Read(bag, h, PropertyNamed("SixWeeks")).ToBoolean();
-  s.ShowGregorianDay = Read(bag, h, PropertyNamed("ShowGregorianDay")).ToBoolean();
-  return s.SixWeeks != 0 || s.ShowGregorianDay != 0;
+bool ReadExtensions(platform::PropertyBag& bag, platform::Host& h, const Sauramiti& control,
+                    view::ControlState& s) {
+  bool changed = false;
+  for (const PropertyEntry& p : kPropertyTable) {
+    if (p.restore == nullptr) continue;
+    p.restore(s, Read(bag, h, p));
+    changed = changed || !(p.get(control) == p.writeDefault.ToVariant(h));
+  }
+  return changed;
+}
+
+void StartExtensions(platform::Host& h, view::ControlState& s) {
+  for (const PropertyEntry& p : kPropertyTable) {
+    if (p.restore != nullptr) p.restore(s, NewInstanceValue(h, p));
+  }
 }
 
 }  // namespace
@@ -97,8 +109,7 @@ void Sauramiti::InitProperties() {
   s.Vertical = NewInstanceValue(host_, PropertyNamed("Vertical")).ToBoolean();
   s.EngStrDate.assign(1, '0');  // "0" (assigning the literal trips a GCC 12 false warning)
   s.JulianDate = 0.0;
-  s.SixWeeks = NewInstanceValue(host_, PropertyNamed("SixWeeks")).ToBoolean();
-  s.ShowGregorianDay = NewInstanceValue(host_, PropertyNamed("ShowGregorianDay")).ToBoolean();
+  StartExtensions(host_, s);
   SauramitiRoutine::InitCalendarTables();
   SelectToday(host_, s);
   view::RefreshView(state_->view);
@@ -135,7 +146,7 @@ void Sauramiti::ReadProperties(platform::PropertyBag& bag) {
   state_->controls.Frame2->ToolTipText(Read(bag, h, PropertyNamed("ToolTipText")).ToString());
   // The extensions' keys come after every original one, so an older document is read exactly
   // as before; only a document that turns one on costs a second refresh.
-  if (ReadExtensions(bag, h, s)) view::RefreshView(state_->view);
+  if (ReadExtensions(bag, h, *this, s)) view::RefreshView(state_->view);
 }
 
 void Sauramiti::WriteProperties(platform::PropertyBag& bag) {
@@ -165,7 +176,7 @@ void Sauramiti::WriteProperties(platform::PropertyBag& bag) {
   Write(bag, h, PropertyNamed("Separator"), Variant::Long(s.Separator));
   Write(bag, h, PropertyNamed("ToolTipText"),
         Variant::String(state_->controls.Frame2->ToolTipText()));
-  WriteExtensions(bag, h, s);
+  WriteExtensions(bag, h, *this);
 }
 
 }  // namespace sauramiti

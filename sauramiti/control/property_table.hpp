@@ -36,10 +36,12 @@
 // written out in lifecycle.cpp, where each key is stored into its own field; they take every key
 // name and default from this table, and the control's tests check the two orders against it.
 //
-// Adding a property: append one entry (extension = true for a property beyond the original 21),
-// write its accessor pair on `Sauramiti`, and, if it is saved, its line in WriteProperties and
-// ReadProperties. The command, the widget's tests, the property browser and the document checks
-// pick the entry up; the widget's test fails until the widget declares the Q_PROPERTY.
+// Adding a property: append one entry (extension = true for a property beyond the original 21,
+// with a `restore` that puts a loaded value into its field of the record), and write its
+// accessor pair on `Sauramiti`. A new instance, WriteProperties and ReadProperties handle an
+// extension's key from its entry alone, after the original keys and in table order. The
+// command, the widget's tests, the property browser and the document checks pick the entry up;
+// the widget's test fails until the widget declares the Q_PROPERTY.
 #pragma once
 
 #include <array>
@@ -48,6 +50,7 @@
 #include <sauramiti/base/variant.hpp>
 #include <sauramiti/control/sauramiti.hpp>
 #include <sauramiti/platform/host.hpp>
+#include <sauramiti/view/control_state.hpp>
 #include <string_view>
 
 namespace sauramiti {
@@ -89,6 +92,11 @@ struct PropertyEntry {
   std::string_view fires;      // the event a successful Let ends with
   Variant (*get)(const Sauramiti& control);
   void (*let)(Sauramiti& control, const Variant& value);
+  // For an extension: puts a value read from the document, or the new-instance default, into
+  // the control's record, with no event and no refresh (the loader refreshes once). Saving
+  // reads the value back through `get`. Empty for the original 21, whose keys keep the order
+  // written out in lifecycle.cpp.
+  void (*restore)(view::ControlState& record, const Variant& value) = nullptr;
 };
 
 namespace property_values {
@@ -104,6 +112,7 @@ namespace property_table_detail {
 
 using C = Sauramiti;
 using V = Variant;
+using R = view::ControlState;
 namespace pv = property_values;
 
 constexpr StoredDefault kEmpty{};
@@ -249,13 +258,15 @@ inline constexpr auto kPropertyTable = [] {
      "SixWeeks", kBooleanFalse, 17, kBooleanFalse,
      "the whole view (RefreshView)", kPropertyChanged,
      [](const C& c) { return pv::Boolean(c.SixWeeks()); },
-     [](C& c, const V& v) { c.SixWeeks(pv::BooleanBits(v)); }},
+     [](C& c, const V& v) { c.SixWeeks(pv::BooleanBits(v)); },
+     [](R& r, const V& v) { r.SixWeeks = v.ToBoolean(); }},
     {"ShowGregorianDay", PropertyType::Boolean, "False", true, true, ModeGuard::None,
      "Returns/Sets whether each day cell also shows its Gregorian day of the month",
      "ShowGregorianDay", kBooleanFalse, 18, kBooleanFalse,
      "the whole view (RefreshView)", kPropertyChanged,
      [](const C& c) { return pv::Boolean(c.ShowGregorianDay()); },
-     [](C& c, const V& v) { c.ShowGregorianDay(pv::BooleanBits(v)); }},
+     [](C& c, const V& v) { c.ShowGregorianDay(pv::BooleanBits(v)); },
+     [](R& r, const V& v) { r.ShowGregorianDay = v.ToBoolean(); }},
   });
 }();
 // clang-format on
