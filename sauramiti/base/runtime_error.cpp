@@ -17,6 +17,8 @@ std::string_view ErrorDescription(std::int32_t number) noexcept {
       return "Type mismatch";
     case kObjectNotSet:
       return "Object variable or With block variable not set";
+    case kInvalidPropertyValue:
+      return "Invalid property value";
     case kSetNotSupportedAtRunTime:
       return "Set not supported at run time";
     case kSetNotPermitted:

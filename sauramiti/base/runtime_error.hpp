@@ -18,8 +18,9 @@ enum ErrorNumber : std::int32_t {
   kOverflow = 6,              // an integer result, or a rounding into an integer, out of range
   kSubscriptOutOfRange = 9,   // an index outside a table
   kDivisionByZero = 11,
-  kTypeMismatch = 13,  // a value that cannot be read as the type wanted
-  kObjectNotSet = 91,  // an object was needed where none is held (a view without its font)
+  kTypeMismatch = 13,           // a value that cannot be read as the type wanted
+  kObjectNotSet = 91,           // an object was needed where none is held (a view without its font)
+  kInvalidPropertyValue = 380,  // a property given a value outside those it takes
   kSetNotSupportedAtRunTime = 382,
   kSetNotPermitted = 387,  // refused at design time
   kGetNotSupportedAtRunTime = 393,

@@ -12,6 +12,7 @@
 #include <sauramiti/control/property_table.hpp>
 #include <sauramiti/control/selected_date.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
+#include <sauramiti/convert/calendar_methods.hpp>
 
 namespace sauramiti {
 
@@ -37,21 +38,23 @@ Variant NewInstanceValue(platform::Host& host, const PropertyEntry& property) {
 
 // Today's date becomes the selected date: Value is today's Value string, and the selected date
 // is today's typed BS date, which that text reads back to. A day the typed date cannot give (a
-// clock outside the calendar, or before Gregorian year 1, which TodayValueString answers with
-// "Invalid Input") is read from the text, as whatever it holds.
+// clock outside the calendar, or before Gregorian year 1, which English2NepaliDate answers with
+// "Invalid Input") is read from the text, as whatever it holds. Today is read in the instance's
+// calendar (the model unless Calendar is 1).
 void SelectToday(platform::Host& host, view::ControlState& s) {
   const platform::LocalDate today = host.Today();  // read once per call
-  s.Value = SauramitiRoutine::TodayValueString({today.year, today.month, today.day});
+  const bs::calendar& cal = SauramitiRoutine::CalendarOfCode(s.Calendar);
+  s.Value = SauramitiRoutine::English2NepaliDate(cal, today.year, today.month, today.day, sepSlash);
   const std::chrono::year_month_day ad{std::chrono::year{today.year},
                                        std::chrono::month{static_cast<unsigned>(today.month)},
                                        std::chrono::day{static_cast<unsigned>(today.day)}};
-  const bs::year_month_day date = bs::from_sys_days(std::chrono::sys_days{ad});
-  if (today.year >= 1 && ad.ok() && date.ok()) {  // years the Gregorian side accepts
+  const bs::year_month_day date = bs::from_sys_days(std::chrono::sys_days{ad}, cal);
+  if (today.year >= 1 && ad.ok() && date.ok(cal)) {  // years the Gregorian side accepts
     ApplySelectedDate(
         s, SauramitiRoutine::BsDateParts{
                static_cast<std::int16_t>(date.year()), static_cast<std::int16_t>(date.month()),
                static_cast<std::int16_t>(date.day()),
-               static_cast<std::int16_t>(bs::weekday(date).c_encoding() + 1)});
+               static_cast<std::int16_t>(bs::weekday(date, cal).c_encoding() + 1)});
   } else {
     ApplySelectedDate(s, s.Value);
   }
@@ -146,7 +149,11 @@ void Sauramiti::ReadProperties(platform::PropertyBag& bag) {
   state_->controls.Frame2->ToolTipText(Read(bag, h, PropertyNamed("ToolTipText")).ToString());
   // The extensions' keys come after every original one, so an older document is read exactly
   // as before; only a document that turns one on costs a second refresh.
-  if (ReadExtensions(bag, h, *this, s)) view::RefreshView(state_->view);
+  // A document that asks for the published calendar has today read again in it.
+  if (ReadExtensions(bag, h, *this, s)) {
+    if (s.Calendar != SauramitiRoutine::kModelCalendar) SelectToday(host_, s);
+    view::RefreshView(state_->view);
+  }
 }
 
 void Sauramiti::WriteProperties(platform::PropertyBag& bag) {

@@ -49,6 +49,7 @@
 #include <cstdint>
 #include <sauramiti/base/variant.hpp>
 #include <sauramiti/control/sauramiti.hpp>
+#include <sauramiti/convert/calendar_methods.hpp>
 #include <sauramiti/platform/host.hpp>
 #include <sauramiti/view/control_state.hpp>
 #include <string_view>
@@ -267,6 +268,14 @@ inline constexpr auto kPropertyTable = [] {
      [](const C& c) { return pv::Boolean(c.ShowGregorianDay()); },
      [](C& c, const V& v) { c.ShowGregorianDay(pv::BooleanBits(v)); },
      [](R& r, const V& v) { r.ShowGregorianDay = v.ToBoolean(); }},
+    {"Calendar", PropertyType::Integer, "0 (the model)", true, true, ModeGuard::None,
+     "Returns/Sets the calendar the control follows: 0 the model, 1 the published calendar",
+     "Calendar", kIntegerZero, 19, kIntegerZero,
+     "the selected date kept in the new calendar (day clamped), its derived fields, the whole "
+     "view (RefreshView)", kPropertyChanged,
+     [](const C& c) { return pv::Integer(c.Calendar()); },
+     [](C& c, const V& v) { c.Calendar(v.ToInt16()); },
+     [](R& r, const V& v) { r.Calendar = SauramitiRoutine::CheckedCalendarCode(v.ToInt16()); }},
   });
 }();
 // clang-format on

@@ -1,11 +1,37 @@
+#include <algorithm>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/calendar/date_text.hpp>
 #include <sauramiti/control/instance_parts.hpp>
 #include <sauramiti/control/selected_date.hpp>
+#include <sauramiti/convert/calendar_methods.hpp>
 #include <sauramiti/convert/date_string_forms.hpp>
 #include <sauramiti/view/layout.hpp>
 
 namespace sauramiti {
+
+namespace {
+
+// The selected date after a change of calendar: see Sauramiti::Calendar below.
+void KeepSelectedDay(view::ControlState& s) {
+  const bs::calendar& cal = SauramitiRoutine::CalendarOfCode(s.Calendar);
+  const SauramitiRoutine::BsDateParts read = SauramitiRoutine::ReadValueString(s.Value);
+  const auto month = static_cast<unsigned>(read.month);
+  const unsigned length = bs::days_in_month(read.year, month, cal);  // 0 outside the range
+  if (length == 0 || read.day < 1) {
+    ApplySelectedDate(s, s.Value);
+    return;
+  }
+  const bs::year_month_day date{read.year, month,
+                                std::min(static_cast<unsigned>(read.day), length)};
+  const SauramitiRoutine::BsDateParts pieces{
+      read.year, read.month, static_cast<std::int16_t>(date.day()),
+      static_cast<std::int16_t>(bs::weekday(date, cal).c_encoding() + 1)};
+  s.Value = SauramitiRoutine::MakeValueString(pieces.year, pieces.month, pieces.day, pieces.weekday,
+                                              s.Separator);
+  ApplySelectedDate(s, pieces);
+}
+
+}  // namespace
 
 Sauramiti::State::State(platform::Host& host)
     : controls(view::CreateChildControls(host)), view{host, controls, record, [this] {
@@ -176,12 +202,13 @@ bs::year_month_day Sauramiti::SelectedDate() const {
 
 void Sauramiti::SelectDate(const bs::year_month_day& date) {
   guard::RequireRunTime(host_);
-  if (!date.ok()) Raise(kInvalidProcedureCall);
   view::ControlState& s = state_->record;
+  const bs::calendar& cal = SauramitiRoutine::CalendarOfCode(s.Calendar);
+  if (!date.ok(cal)) Raise(kInvalidProcedureCall);
   const SauramitiRoutine::BsDateParts pieces{
       static_cast<std::int16_t>(date.year()), static_cast<std::int16_t>(date.month()),
       static_cast<std::int16_t>(date.day()),
-      static_cast<std::int16_t>(bs::weekday(date).c_encoding() + 1)};
+      static_cast<std::int16_t>(bs::weekday(date, cal).c_encoding() + 1)};
   s.Value = SauramitiRoutine::MakeValueString(pieces.year, pieces.month, pieces.day, pieces.weekday,
                                               s.Separator);
   if (ValueReadsBack(pieces, s.Separator)) {
@@ -238,6 +265,19 @@ void Sauramiti::ShowGregorianDay(std::int16_t value) {
   state_->record.ShowGregorianDay = value;
   view::RefreshView(state_->view);
   host_.PropertyChanged("ShowGregorianDay");
+}
+
+// The same BS date in the new calendar: the day clamped to the month's length there, the
+// weekday and every derived field worked out again, so Value names a day of the calendar now
+// shown. A Value that holds no day of the calendar is left as it is and only re-derived.
+std::int16_t Sauramiti::Calendar() const { return state_->record.Calendar; }
+void Sauramiti::Calendar(std::int16_t value) {
+  view::ControlState& s = state_->record;
+  const std::int16_t previous = s.Calendar;
+  s.Calendar = SauramitiRoutine::CheckedCalendarCode(value);
+  if (value != previous) KeepSelectedDay(s);
+  view::RefreshView(state_->view);
+  host_.PropertyChanged("Calendar");
 }
 
 }  // namespace sauramiti

@@ -95,6 +95,11 @@ class Sauramiti {
   void SixWeeks(std::int16_t value);
   [[nodiscard]] std::int16_t ShowGregorianDay() const;
   void ShowGregorianDay(std::int16_t value);
+  // Extension: the calendar the instance follows, 0 the model (default), 1 the published one;
+  // any other value is error 380. A change keeps the selected BS date, its day clamped to the
+  // month's length in the new calendar, and derives everything else from it again.
+  [[nodiscard]] std::int16_t Calendar() const;
+  void Calendar(std::int16_t value);
   [[nodiscard]] std::string Value() const;
   void Value(const std::string& value);
   [[nodiscard]] std::string EngStrDate() const;
@@ -115,7 +120,8 @@ class Sauramiti {
   [[nodiscard]] bs::year_month_day SelectedDate() const;
   // Selects a day of the calendar as setting Value to its Value string would (the control's
   // separator, the date's own weekday), without reading the text back. A date that is not ok()
-  // is error 5; setting it is refused in design mode as Value is (error 382).
+  // in the instance's calendar is error 5; setting it is refused in design mode as Value is (error
+  // 382).
   void SelectDate(const bs::year_month_day& date);
 
   // Methods: pure conversions, the same in both modes.

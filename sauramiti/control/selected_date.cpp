@@ -2,6 +2,7 @@
 #include <sauramiti/calendar/kali_ahargana.hpp>
 #include <sauramiti/control/selected_date.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
+#include <sauramiti/convert/calendar_methods.hpp>
 #include <sauramiti/convert/date_string_forms.hpp>
 #include <sauramiti/view/name_tables.hpp>
 
@@ -12,6 +13,7 @@ namespace {
 // Every field derived from the pieces, once the name tables hold the instance's language.
 void ApplyPieces(view::ControlState& state, const SauramitiRoutine::BsDateParts& date) {
   namespace R = SauramitiRoutine;
+  const bs::calendar& cal = R::CalendarOfCode(state.Calendar);
   state.year = date.year;
   state.month = date.month;
   state.Day = date.day;
@@ -19,12 +21,12 @@ void ApplyPieces(view::ControlState& state, const SauramitiRoutine::BsDateParts&
 
   state.DateValue = R::LiteralBsDate(date, R::MonthNames, R::WeekdayNames);
   state.UjjainAhargana =
-      RoundToInt32(R::GetKaliAhargana(date.year, date.month, date.day, date.weekday));
-  state.DateAD = R::Nepali2EnglishDate(date.year, date.month, date.day, date.weekday,
+      RoundToInt32(R::GetKaliAhargana(cal, date.year, date.month, date.day, date.weekday));
+  state.DateAD = R::Nepali2EnglishDate(cal, date.year, date.month, date.day, date.weekday,
                                        state.Separator, state.EnglishDateStyle);
   state.EngStrDate = R::EnglishLiteralDate(state.DateAD, state.EnglishDateStyle, state.English,
                                            R::EnglishMonthNames);
-  state.JulianDate = R::GetJulianDate(date.year, date.month, date.day, date.weekday);
+  state.JulianDate = R::GetJulianDate(cal, date.year, date.month, date.day, date.weekday);
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ struct ControlState {
   // Extensions beyond the original properties; 0 keeps the original view.
   std::int16_t SixWeeks = 0;          // 42 day cells in six weeks
   std::int16_t ShowGregorianDay = 0;  // each day cell also carries its Gregorian day
+  std::int16_t Calendar = 0;          // 1: the published calendar's months (calendar_methods.hpp)
 
   // The view's own per-instance values.
   std::string EnglishPanelTitle;

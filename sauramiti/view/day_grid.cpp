@@ -7,6 +7,7 @@
 #include <sauramiti/calendar/first_weekday.hpp>
 #include <sauramiti/calendar/month_structure.hpp>
 #include <sauramiti/chrono.hpp>
+#include <sauramiti/convert/calendar_methods.hpp>
 #include <sauramiti/platform/colors.hpp>
 #include <sauramiti/view/month_view.hpp>
 #include <sauramiti/view/name_tables.hpp>
@@ -58,9 +59,10 @@ std::string MonthsBetween(std::chrono::year_month_day first, std::chrono::year_m
 void ShowGregorianDays(ViewContext& view, std::int16_t year, std::int16_t month) {
   view.state.GregorianMonthsShown.clear();
   if (month < 1 || month > 12) return;
+  const bs::calendar& cal = SauramitiRoutine::CalendarOfCode(view.state.Calendar);
   const bs::year_month_day first{year, static_cast<unsigned>(month), 1U};
-  if (!first.ok()) return;
-  const std::chrono::sys_days day1 = bs::to_sys_days(first);
+  if (!first.ok(cal)) return;
+  const std::chrono::sys_days day1 = bs::to_sys_days(first, cal);
   int lastDay = 0;
   for (std::size_t j = 0; j < ShownDayCells(view.state); ++j) {
     platform::Label& cell = *view.controls.lblDay[j];
@@ -117,11 +119,12 @@ void ShowWeekdayHeaders(ViewContext& view) {
 
 void FillMonthGrid(ViewContext& view, std::int16_t year, std::int16_t month) {
   const ChildControls& c = view.controls;
-  const std::int16_t firstWeekday = SauramitiRoutine::GetFirstWeekDay(year, month);
+  const bs::calendar& cal = SauramitiRoutine::CalendarOfCode(view.state.Calendar);
+  const std::int16_t firstWeekday = SauramitiRoutine::GetFirstWeekDay(cal, year, month);
   // Day 1 goes into the first row, in the column of its weekday.
   std::int16_t cell = Sub16(firstWeekday, 1);
   ClearGrid(view, -1);
-  const std::int16_t days = SauramitiRoutine::GetDaysInMonth(year, month, disNepali);
+  const std::int16_t days = SauramitiRoutine::GetDaysInMonth(cal, year, month, disNepali);
   // A month of up to 32 days starting in column 4, 5 or 6 runs past cell 34; those days wrap
   // into the first row, into cells before day 1, which are free. With six weeks (42 cells) the
   // last day lands at most in cell 6 + 31 = 37, so nothing wraps.
