@@ -12,17 +12,18 @@ namespace sauramiti {
 namespace {
 
 // The selected date after a change of calendar: see Sauramiti::Calendar below.
-void KeepSelectedDay(view::ControlState& s) {
+void KeepSelectedDay(view::ControlState& s, const bs::calendar& previous) {
   const bs::calendar& cal = SauramitiRoutine::CalendarOfCode(s.Calendar);
   const SauramitiRoutine::BsDateParts read = SauramitiRoutine::ReadValueString(s.Value);
+  // Negative pieces become unsigned numbers far past 12 and 32, which are not ok() either.
   const auto month = static_cast<unsigned>(read.month);
-  const unsigned length = bs::days_in_month(read.year, month, cal);  // 0 outside the range
-  if (length == 0 || read.day < 1) {
+  const bs::year_month_day old{read.year, month, static_cast<unsigned>(read.day)};
+  if (!old.ok(previous)) {
     ApplySelectedDate(s, s.Value);
     return;
   }
-  const bs::year_month_day date{read.year, month,
-                                std::min(static_cast<unsigned>(read.day), length)};
+  const unsigned length = bs::days_in_month(read.year, month, cal);  // [29, 32]
+  const bs::year_month_day date{read.year, month, std::min(old.day(), length)};
   const SauramitiRoutine::BsDateParts pieces{
       read.year, read.month, static_cast<std::int16_t>(date.day()),
       static_cast<std::int16_t>(bs::weekday(date, cal).c_encoding() + 1)};
@@ -269,13 +270,14 @@ void Sauramiti::ShowGregorianDay(std::int16_t value) {
 
 // The same BS date in the new calendar: the day clamped to the month's length there, the
 // weekday and every derived field worked out again, so Value names a day of the calendar now
-// shown. A Value that holds no day of the calendar is left as it is and only re-derived.
+// shown. A Value that held no day of the old calendar (a host may set any text) is left as it
+// is and only re-derived.
 std::int16_t Sauramiti::Calendar() const { return state_->record.Calendar; }
 void Sauramiti::Calendar(std::int16_t value) {
   view::ControlState& s = state_->record;
   const std::int16_t previous = s.Calendar;
   s.Calendar = SauramitiRoutine::CheckedCalendarCode(value);
-  if (value != previous) KeepSelectedDay(s);
+  if (value != previous) KeepSelectedDay(s, SauramitiRoutine::CalendarOfCode(previous));
   view::RefreshView(state_->view);
   host_.PropertyChanged("Calendar");
 }

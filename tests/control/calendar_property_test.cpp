@@ -1,0 +1,218 @@
+// The Calendar extension, through the headless host: an instance set to the published calendar
+// draws, dates and converts with the published months, while other instances and the module's
+// routines keep the model.
+#include <gtest/gtest.h>
+
+#include <sauramiti/calendar/first_weekday.hpp>
+#include <sauramiti/calendar/kali_ahargana.hpp>
+#include <sauramiti/calendar/month_structure.hpp>
+#include <sauramiti/control/property_table.hpp>
+#include <sauramiti/convert/bs_gregorian.hpp>
+#include <string>
+#include <tests/control/control_test_support.hpp>
+
+namespace sauramiti::testing {
+namespace {
+
+namespace R = SauramitiRoutine;
+
+class CalendarTest : public LiveControl {
+ protected:
+  // The days the grid shows: the captions of the enabled day cells.
+  int DaysShown() {
+    int days = 0;
+    for (int j = 0; j < 35; ++j) {
+      if (Day(j).Enabled() && !Day(j).Caption().empty()) ++days;
+    }
+    return days;
+  }
+  // The cell that shows day 1.
+  int CellOfDayOne() {
+    for (int j = 0; j < 35; ++j) {
+      if (Day(j).Caption() == "1") return j;
+    }
+    return -1;
+  }
+};
+
+TEST_F(CalendarTest, ANewInstanceFollowsTheModel) {
+  EXPECT_EQ(control.Calendar(), 0);
+  EXPECT_EQ(PropertyNamed("Calendar").get(control), Variant::Integer(std::int16_t{0}));
+  EXPECT_TRUE(PropertyNamed("Calendar").extension);
+}
+
+// The months of 2082 where the calendars differ, as the grid shows them in each calendar.
+TEST_F(CalendarTest, TheGridShowsTheCalendarsMonths) {
+  const struct {
+    std::int16_t calendar, month;
+    int days, firstCell;
+  } cases[] = {
+      {0, 3, 31, 0},                 // Asar 2082 begins on a Sunday in both
+      {0, 4, 32, 3},                 // the model's Shrawan begins on Wednesday 16 July 2025
+      {1, 3, 32, 0}, {1, 4, 31, 4},  // the published one on Thursday 17 July
+      {1, 5, 31, 0},                 // Bhadra begins on Sunday 17 August in both
+  };
+  for (const auto& c : cases) {
+    control.Calendar(c.calendar);
+    control.SelectDate({2082, static_cast<unsigned>(c.month), 1U});
+    EXPECT_EQ(DaysShown(), c.days) << c.calendar << " " << c.month;
+    EXPECT_EQ(CellOfDayOne(), c.firstCell) << c.calendar << " " << c.month;
+  }
+}
+
+TEST_F(CalendarTest, SettingItFiresOnceAndRefreshes) {
+  control.SelectDate({2082, 3U, 1U});
+  Events();
+  control.Calendar(1);
+  EXPECT_EQ(Events(), (std::vector<std::string>{"PropertyChanged Calendar"}));
+  EXPECT_EQ(DaysShown(), 32);
+  EXPECT_EQ(Label("Label1").Caption(), control.DateValue());
+  control.Calendar(1);  // the same value: still a Let that ends in the event
+  EXPECT_EQ(Events(), (std::vector<std::string>{"PropertyChanged Calendar"}));
+}
+
+// What a change does to the selected date: the same BS date, the day clamped to the month's
+// length in the new calendar, every derived field (weekday, DateAD, Julian day ...) again.
+TEST_F(CalendarTest, AChangeKeepsTheBsDateAndReDerivesTheRest) {
+  const struct {
+    std::int16_t from;
+    bs::year_month_day picked;
+    std::int16_t to;
+    const char* value;
+    const char* dateAD;
+  } cases[] = {
+      {0, {2082, 4, 1}, 1, "2082/04/01/5", "07/17/2025"},
+      {1, {2082, 4, 1}, 0, "2082/04/01/4", "07/16/2025"},
+      {1, {2082, 3, 32}, 0, "2082/03/31/3", "07/15/2025"},  // clamped: the model's Asar has 31
+      {0, {2082, 4, 32}, 1, "2082/04/31/7", "08/16/2025"},  // clamped: the published Shrawan
+      {0, {2059, 1, 1}, 1, "2059/01/01/1", "04/14/2002"},   // a year the calendars agree on
+  };
+  for (const auto& c : cases) {
+    control.Calendar(c.from);
+    control.SelectDate(c.picked);
+    control.Calendar(c.to);
+    EXPECT_EQ(control.Value(), c.value);
+    EXPECT_EQ(control.DateAD(), c.dateAD) << c.value;
+    const auto day = static_cast<std::int16_t>(std::stoi(std::string(c.value).substr(8, 2)));
+    EXPECT_EQ(control.Day(), day);
+    EXPECT_EQ(control.UjjainAhargana(),
+              control.GetKaliAhargana(control.year(), control.month(), day));
+    EXPECT_EQ(control.JulianDate(), control.UjjainAhargana() + 588465.5);
+  }
+}
+
+// A Value that names no day of the old calendar (a host may set any text) is kept as it is.
+TEST_F(CalendarTest, AValueThatIsNoDayIsKept) {
+  for (const char* value : {"2082/04/40/5", "2082/03/32/9", "abc"}) {
+    control.Calendar(0);
+    control.Value(value);
+    control.Calendar(1);
+    EXPECT_EQ(control.Value(), value);
+  }
+}
+
+TEST_F(CalendarTest, OtherValuesAreRefusedAndChangeNothing) {
+  control.Calendar(1);
+  control.SelectDate({2082, 3U, 32U});
+  Events();
+  const std::string before = DateFields(control);
+  for (int bad : {-1, 2, 255}) {
+    EXPECT_EQ(ErrorNumberOf([&] { control.Calendar(static_cast<std::int16_t>(bad)); }), 380) << bad;
+  }
+  EXPECT_EQ(ErrorNumberOf([&] { PropertyNamed("Calendar").let(control, Variant::Long(65537)); }),
+            6);
+  EXPECT_EQ(control.Calendar(), 1);
+  EXPECT_EQ(DateFields(control), before);
+  EXPECT_EQ(DaysShown(), 32);
+  EXPECT_TRUE(Events().empty());
+}
+
+TEST_F(CalendarTest, ReadAndSetInBothModes) {
+  host.inner.SetUserMode(false);
+  control.Calendar(1);
+  EXPECT_EQ(control.Calendar(), 1);
+  host.inner.SetUserMode(true);
+  control.Calendar(0);
+  EXPECT_EQ(control.Calendar(), 0);
+}
+
+// The nine methods of a published instance against a model instance and the module's routines.
+TEST_F(CalendarTest, MethodsFollowTheInstancesCalendarOnly) {
+  HookedHost otherHost;
+  Sauramiti model(otherHost);
+  model.InitProperties();
+  control.Calendar(1);
+  const struct {
+    const char* call;
+    std::string published, instance, routine;
+  } rows[] = {
+      {"GetDaysInMonth 2082 3", std::to_string(control.GetDaysInMonth(2082, 3, disNepali)),
+       std::to_string(model.GetDaysInMonth(2082, 3, disNepali)),
+       std::to_string(R::GetDaysInMonth(2082, 3, disNepali))},
+      {"GetFirstWeekDay 2082 4", std::to_string(control.GetFirstWeekDay(2082, 4)),
+       std::to_string(model.GetFirstWeekDay(2082, 4)), std::to_string(R::GetFirstWeekDay(2082, 4))},
+      {"GetWeekDay 2082 3 32", std::to_string(control.GetWeekDay(2082, 3, 32)),
+       std::to_string(model.GetWeekDay(2082, 3, 32)), std::to_string(R::GetWeekDay(2082, 3, 32))},
+      {"Nepali2EnglishDate 2082 4 1", control.Nepali2EnglishDate(2082, 4, 1),
+       model.Nepali2EnglishDate(2082, 4, 1), R::Nepali2EnglishDate(2082, 4, 1)},
+      {"English2NepaliDate 2025 7 16", control.English2NepaliDate(2025, 7, 16),
+       model.English2NepaliDate(2025, 7, 16), R::English2NepaliDate(2025, 7, 16)},
+      {"GetKaliAhargana 2082 4 1",
+       std::to_string(control.GetKaliAhargana(2082, 4, 1) - R::GetKaliAhargana(2082, 3, 1)),
+       std::to_string(model.GetKaliAhargana(2082, 4, 1) - R::GetKaliAhargana(2082, 3, 1)),
+       std::to_string(R::GetKaliAhargana(2082, 4, 1) - R::GetKaliAhargana(2082, 3, 1))},
+      {"GetJulianDate 2082 3 32", std::to_string(control.GetJulianDate(2082, 3, 32)),
+       std::to_string(model.GetJulianDate(2082, 3, 32)),
+       std::to_string(R::GetJulianDate(2082, 3, 32))},
+      {"AharGana2NepaliDate (Asar 1 + 31)",
+       control.AharGana2NepaliDate(R::GetKaliAhargana(2082, 3, 1) + 31),
+       model.AharGana2NepaliDate(R::GetKaliAhargana(2082, 3, 1) + 31),
+       R::AharGana2NepaliDate(R::GetKaliAhargana(2082, 3, 1) + 31)},
+  };
+  const char* published[] = {
+      "32", "5", "4", "07/17/2025", "2082/03/32/4", "32.000000", "2460872.500000", "2082/03/32/4"};
+  const char* modelAnswers[] = {"31",           "4",         "0",        "07/16/2025",
+                                "2082/04/01/4", "31.000000", "0.000000", "2082/04/01/4"};
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    EXPECT_EQ(rows[i].published, published[i]) << rows[i].call;
+    EXPECT_EQ(rows[i].instance, modelAnswers[i]) << rows[i].call;
+    EXPECT_EQ(rows[i].routine, modelAnswers[i]) << rows[i].call;
+  }
+  EXPECT_EQ(control.JDate2EnglishDate(2460872.5), model.JDate2EnglishDate(2460872.5));
+}
+
+// Saved only when 1; loads back; a document without the key (every older one) is the model; a
+// loaded published instance reads today in the published calendar.
+TEST_F(CalendarTest, SavedOnlyWhenPublishedAndLoadedBack) {
+  RecordingBag model;
+  control.WriteProperties(model);
+  EXPECT_EQ(model.stored.count("Calendar"), 0U);
+  control.Calendar(1);
+  RecordingBag published;
+  control.WriteProperties(published);
+  ASSERT_EQ(published.stored.count("Calendar"), 1U);
+  EXPECT_EQ(published.stored["Calendar"], Variant::Integer(std::int16_t{1}));
+
+  for (RecordingBag* bag : {&published, &model}) {
+    HookedHost other;
+    other.inner.SetToday({2025, 7, 17});
+    Sauramiti loaded(other);
+    loaded.ReadProperties(*bag);
+    const bool isPublished = bag == &published;
+    EXPECT_EQ(loaded.Calendar(), isPublished ? 1 : 0);
+    EXPECT_EQ(loaded.Value(), isPublished ? "2082/04/01/5" : "2082/04/02/5");
+    EXPECT_EQ(loaded.DateAD(), "07/17/2025");
+  }
+}
+
+TEST_F(CalendarTest, ADocumentWithAnotherValueFailsToLoad) {
+  RecordingBag bag;
+  bag.stored["Calendar"] = Variant::Integer(std::int16_t{3});
+  HookedHost other;
+  Sauramiti loaded(other);
+  EXPECT_EQ(ErrorNumberOf([&] { loaded.ReadProperties(bag); }), 380);
+  EXPECT_EQ(loaded.Calendar(), 0);
+}
+
+}  // namespace
+}  // namespace sauramiti::testing
