@@ -15,8 +15,10 @@
 #include <cli/today.hpp>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <sauramiti/base/runtime_error.hpp>
+#include <sauramiti/convert/calendar_methods.hpp>
 #include <sauramiti/platform/headless/system_clock.hpp>
 #include <stdexcept>
 #include <string>
@@ -82,6 +84,10 @@ With --batch, reads one call a line from standard input, the method and its argu
 separated by tabs, and prints one line for each and nothing on standard error; the exit
 status is always 0.
 
+--calendar published calls the methods of an instance whose Calendar property is 1: BS
+dates follow the calendar published in Nepal (GetDaysInMonth 2082 3 1 is 32 there, 31 in
+the model). The default is the model, the control's own.
+
 Examples:
   sauramiti call GetKaliAhargana 2059 1 1            1863913
   sauramiti call Nepali2EnglishDate 2059 1 1 - 1 2   2002-04-14
@@ -143,6 +149,9 @@ prints one object keyed by the property names; in Nepali, DateValue and EngStrDa
 Devanagari. With --nepali --legacy --json they are the stored texts and the object adds
 "DateValueUnicode" and "EngStrDateUnicode" in Devanagari.
 
+--calendar published gives today's BS date in the calendar published in Nepal, as a
+control whose Calendar property is 1 holds it; the default is the model.
+
 Examples:
   sauramiti today
   sauramiti today --sep 1 --style 2      2081-08-20-5 and 2024-12-05 (a Thursday)
@@ -169,6 +178,10 @@ column per week. --horizontal puts the weekdays on top and one week a row.
 name is the month list's text; firstWeekday the weekday of day 1 (1 Sunday ... 7
 Saturday); firstDayAD its Gregorian date; today the day that is today, or null; weeks
 run Sunday to Saturday, null outside the month.
+
+--calendar published draws the months of the calendar published in Nepal, as a control
+whose Calendar property is 1 shows them (Asar 2082 has 32 days there, 31 in the model);
+the default is the model.
 
 Examples:
   sauramiti cal
@@ -229,6 +242,9 @@ The terminal must be able to place the cursor (TERM=dumb cannot) and be 30 colum
 lines at least; the line of keys shrinks or goes on a small one. Outside a UTF-8 locale
 (LANG=C) the picker draws in ASCII, and Nepali as the stored legacy-font ASCII.
 
+--calendar published shows and picks dates of the calendar published in Nepal (the
+control's Calendar property 1); the default is the model.
+
 Examples:
   sauramiti pick
   sauramiti pick --print DateAD --style 2 --sep 1
@@ -282,9 +298,10 @@ std::size_t OutputColumns(const Streams& io) {
   return size.ws_col;
 }
 
-int RunCall(bool batch, const std::vector<std::string>& words, const Streams& io) {
-  static const MethodHost methods;
-  static const MethodTable table = MakeMethodTable(methods.Control());
+int RunCall(bool batch, std::int16_t calendar, const std::vector<std::string>& words,
+            const Streams& io) {
+  const MethodHost methods(calendar);
+  const MethodTable table = MakeMethodTable(methods.Control());
 
   if (batch) {
     if (!words.empty()) return Usage(io, "call --batch takes its calls from standard input only");
@@ -330,6 +347,26 @@ int WithToday(const Streams& io, std::string_view what, Draw draw) {
   return 1;
 }
 
+// --calendar model|published, one option for every subcommand that reads or shows BS dates;
+// `use` gets the control's Calendar code (0 the model, 1 the published calendar).
+void AddCalendarOption(CLI::App& command, std::function<void(std::int16_t)> use) {
+  command
+      .add_option_function<std::string>(
+          "--calendar",
+          [use = std::move(use)](const std::string& name) {
+            use(name == "published" ? SauramitiRoutine::kPublishedCalendar
+                                    : SauramitiRoutine::kModelCalendar);
+          },
+          "BS calendar: model (the control's, default) or published (the calendar published in "
+          "Nepal where it differs from the model, 1970 to 2083)")
+      ->check(CLI::IsMember({"model", "published"}));
+}
+
+// The same, storing the code.
+void AddCalendarOption(CLI::App& command, std::int16_t& code) {
+  AddCalendarOption(command, [&code](std::int16_t chosen) { code = chosen; });
+}
+
 void AddDateOptions(CLI::App& command, DateOptions& options, bool withStyle) {
   command
       .add_option("--sep", options.separator,
@@ -344,15 +381,9 @@ void AddDateOptions(CLI::App& command, DateOptions& options, bool withStyle) {
   command.add_flag("--iso", options.iso,
                    "ISO 8601 dates yyyy-mm-dd instead of the control's texts");
   command.add_flag("--json", options.json, "one JSON object a line (its keys: see below)");
-  command
-      .add_option_function<std::string>(
-          "--calendar",
-          [&options](const std::string& name) {
-            options.calendar = name == "published" ? bs::calendar::published : bs::calendar::model;
-          },
-          "BS calendar: model (the control's, default) or published (the calendar published in "
-          "Nepal where it differs from the model, 1970 to 2083)")
-      ->check(CLI::IsMember({"model", "published"}));
+  AddCalendarOption(command, [&options](std::int16_t code) {
+    options.calendar = SauramitiRoutine::CalendarOfCode(code);
+  });
 }
 
 }  // namespace
@@ -377,6 +408,8 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
   bool batch = false;
   CLI::App* call = app.add_subcommand("call", "Call one public method of the control by name");
   call->add_flag("--batch", batch, "read calls from standard input, one a line, tab-separated");
+  std::int16_t callCalendar = 0;
+  AddCalendarOption(*call, callCalendar);
   call->prefix_command();  // METHOD and ARGs, even those that look like options ("-5", "-")
   call->footer(kCallFooter);
 
@@ -410,6 +443,7 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
       ->add_flag("--legacy", todayOptions.legacy,
                  "Nepali texts as the control stores them (legacy-font ASCII)")
       ->needs(todayNepali);
+  AddCalendarOption(*today, todayOptions.calendar);
   today->footer(kTodayFooter);
 
   CalendarOptions calendarOptions;
@@ -435,6 +469,7 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
                 "Nepali captions as the control stores them (legacy-font ASCII)")
       ->needs(calNepali);
   cal->add_flag("--json", calendarOptions.json, "the months as a JSON array (see below)");
+  AddCalendarOption(*cal, calendarOptions.calendar);
   cal->add_option("--color", colorChoice, "colours: auto (on a terminal, default), always, never")
       ->transform(CLI::CheckedTransformer(
           std::map<std::string, ColorChoice>{{"auto", ColorChoice::Auto},
@@ -473,6 +508,7 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
   pick->add_option("--style", pickOptions.setup.style,
                    "Gregorian date style: 0 mm/dd/yyyy (default), 1 dd/mm/yyyy, 2 yyyy/mm/dd")
       ->check(CLI::Range(0, 2));
+  AddCalendarOption(*pick, pickOptions.setup.calendar);
   pick->footer(kPickFooter);
 
   std::string scriptFile;
@@ -495,7 +531,7 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
     return Usage(io, e.what());
   }
 
-  if (call->parsed()) return RunCall(batch, call->remaining(), io);
+  if (call->parsed()) return RunCall(batch, callCalendar, call->remaining(), io);
   if (toAd->parsed()) {
     return RunDateConversion(DateDirection::ToAd, dates, toAdOptions, io.in, io.out, io.err,
                              io.interactive);

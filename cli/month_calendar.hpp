@@ -44,7 +44,8 @@ struct CalendarOptions {
   bool legacy = false;  // in Nepali, the captions as the control stores them (legacy-font ASCII)
   bool color = false;   // mark the selected day by colours instead of brackets
   bool json = false;
-  std::size_t width = 0;  // columns for several months side by side; 0 for no limit
+  std::size_t width = 0;      // columns for several months side by side; 0 for no limit
+  std::int16_t calendar = 0;  // the control's Calendar: 0 the model, 1 the published calendar
 };
 
 // Draws the months for the local date `today`. A month the calendar cannot show raises

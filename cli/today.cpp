@@ -6,6 +6,7 @@
 #include <sauramiti/calendar/date_text.hpp>
 #include <sauramiti/chrono.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
+#include <sauramiti/convert/calendar_methods.hpp>
 #include <sauramiti/convert/date_string_forms.hpp>
 #include <sauramiti/platform/headless/value_format.hpp>
 #include <sauramiti/view/legacy_font_transcoder.hpp>
@@ -37,29 +38,30 @@ constexpr std::int32_t kLastConvertibleCount = 4764069;
 // the control's selected date runs through, in the same language.
 TodaysDate ReadTodaysDate(const TodayOptions& options, platform::LocalDate today) {
   namespace R = SauramitiRoutine;
+  const bs::calendar& cal = R::CalendarOfCode(options.calendar);
   const std::chrono::year_month_day ad{std::chrono::year{today.year},
                                        std::chrono::month{static_cast<unsigned>(today.month)},
                                        std::chrono::day{static_cast<unsigned>(today.day)}};
   if (!ad.ok()) throw std::invalid_argument("the clock's date is no Gregorian date");
-  const bs::year_month_day date = bs::from_sys_days(std::chrono::sys_days{ad});
-  if (!date.ok() || bs::kali_ahargana(date) > kLastConvertibleCount) {
+  const bs::year_month_day date = bs::from_sys_days(std::chrono::sys_days{ad}, cal);
+  if (!date.ok(cal) || bs::kali_ahargana(date, cal) > kLastConvertibleCount) {
     Raise(kSubscriptOutOfRange);
   }
   const R::BsDateParts parts{static_cast<std::int16_t>(date.year()),
                              static_cast<std::int16_t>(date.month()),
                              static_cast<std::int16_t>(date.day()),
-                             static_cast<std::int16_t>(bs::weekday(date).c_encoding() + 1)};
+                             static_cast<std::int16_t>(bs::weekday(date, cal).c_encoding() + 1)};
   const R::CalendarNames& names = options.nepali ? R::kNepaliLegacyNames : R::kEnglishNames;
   const std::vector<std::string> months(names.months.begin(), names.months.end());
   const std::vector<std::string> weekdays(names.weekdays.begin(), names.weekdays.end());
   const std::vector<std::string> englishMonths(names.englishMonths.begin(),
                                                names.englishMonths.end());
-  const std::int32_t kali = bs::kali_ahargana(date);
+  const std::int32_t kali = bs::kali_ahargana(date, cal);
   TodaysDate values;
   values.Value =
       R::FormatValueText(parts.year, parts.month, parts.day, parts.weekday, options.separator);
   values.DateValue = R::LiteralBsDate(parts, months, weekdays);
-  values.DateAD = R::Nepali2EnglishDate(parts.year, parts.month, parts.day, parts.weekday,
+  values.DateAD = R::Nepali2EnglishDate(cal, parts.year, parts.month, parts.day, parts.weekday,
                                         options.separator, options.style);
   values.EngStrDate =
       R::EnglishLiteralDate(values.DateAD, options.style,

@@ -32,7 +32,8 @@ struct TodayOptions {
   std::int32_t separator = 0;  // 0 "/", 1 "-", 2 ".", 3 "÷"
   std::int32_t style = 0;      // 0 mm/dd/yyyy, 1 dd/mm/yyyy, 2 yyyy/mm/dd
   bool nepali = false;
-  bool legacy = false;  // in Nepali, the texts as the control stores them
+  bool legacy = false;        // in Nepali, the texts as the control stores them
+  std::int16_t calendar = 0;  // the control's Calendar: 0 the model, 1 the published calendar
 };
 
 // Writes the report for the local date `today`; a date the calendar cannot convert is a

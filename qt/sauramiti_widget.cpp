@@ -7,6 +7,7 @@
 #include <qt/qt_values.hpp>
 #include <qt/sauramiti_widget.hpp>
 #include <sauramiti/base/rounding.hpp>
+#include <sauramiti/convert/calendar_methods.hpp>
 #include <sauramiti/document/json_property_bag.hpp>
 #include <sauramiti/document/refused_value.hpp>
 #include <sauramiti/view/legacy_font_transcoder.hpp>
@@ -295,9 +296,11 @@ sauramiti::bs::year_month_day SauramitiWidget::selectedDate() const {
 }
 QDate SauramitiWidget::selectedGregorianDate() const {
   const sauramiti::bs::year_month_day date = selectedDate();
-  if (!date.ok()) return {};
+  const sauramiti::bs::calendar& cal =
+      SauramitiRoutine::CalendarOfCode(static_cast<std::int16_t>(calendar()));
+  if (!date.ok(cal)) return {};
   // QDate counts Julian day numbers; sys_days counts from 1970-01-01, day number 2440588.
-  return QDate::fromJulianDay(sauramiti::bs::to_sys_days(date).time_since_epoch().count() +
+  return QDate::fromJulianDay(sauramiti::bs::to_sys_days(date, cal).time_since_epoch().count() +
                               2440588);
 }
 void SauramitiWidget::setSelectedDate(const sauramiti::bs::year_month_day& date) {
@@ -409,6 +412,13 @@ bool SauramitiWidget::showGregorianDay() const {
 }
 void SauramitiWidget::setShowGregorianDay(bool on) {
   Attempt([&] { control_->ShowGregorianDay(Boolean(on)); });
+}
+
+int SauramitiWidget::calendar() const {
+  return Read<int>(0, [this] { return control_->Calendar(); });
+}
+void SauramitiWidget::setCalendar(int calendar) {
+  Attempt([&] { control_->Calendar(RoundToInt16(calendar)); });
 }
 
 void SauramitiWidget::setUserMode(bool run) {

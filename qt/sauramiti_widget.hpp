@@ -95,6 +95,7 @@ class SauramitiWidget : public QWidget {
   // Extensions beyond the original 21.
   Q_PROPERTY(bool SixWeeks READ sixWeeks WRITE setSixWeeks DESIGNABLE true)
   Q_PROPERTY(bool ShowGregorianDay READ showGregorianDay WRITE setShowGregorianDay DESIGNABLE true)
+  Q_PROPERTY(int Calendar READ calendar WRITE setCalendar DESIGNABLE true)
   Q_PROPERTY(bool userMode READ userMode WRITE setUserMode DESIGNABLE false)
 
   // Help texts, by property name.
@@ -120,6 +121,9 @@ class SauramitiWidget : public QWidget {
               "Returns/Sets whether the month shows six weeks (42 day cells), so no day wraps")
   Q_CLASSINFO("ShowGregorianDay",
               "Returns/Sets whether each day cell also shows its Gregorian day of the month")
+  Q_CLASSINFO(
+      "Calendar",
+      "Returns/Sets the calendar the control follows: 0 the model, 1 the published calendar")
 
  public:
   explicit SauramitiWidget(QWidget* parent = nullptr);
@@ -175,6 +179,9 @@ class SauramitiWidget : public QWidget {
   void setSixWeeks(bool on);
   bool showGregorianDay() const;
   void setShowGregorianDay(bool on);
+  // 0 the model, 1 the published calendar; another value is refused (error 380).
+  int calendar() const;
+  void setCalendar(int calendar);
 
   // The selected date as a typed BS date (as Value last set it, unchecked), and its Gregorian
   // day (an invalid QDate when the selection is no day of the calendar). setSelectedDate selects

@@ -23,6 +23,7 @@ Picker::Picker(const PickerSetup& setup, platform::LocalDate today) : control_(h
   if (setup.horizontal) control_.Vertical(0);
   if (setup.sixWeeks) control_.SixWeeks(-1);
   if (setup.gregorianDays) control_.ShowGregorianDay(-1);
+  if (setup.calendar != 0) control_.Calendar(setup.calendar);  // today stays selected
   control_.Separator(static_cast<MyYMDSeparatorConstants>(setup.separator));
   control_.EnglishDateStyle(static_cast<MyEnglishDateStyleConstants>(setup.style));
   SetYearRange(setup);

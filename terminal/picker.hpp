@@ -61,6 +61,7 @@ struct PickerSetup {
   bool gregorianDays = false;  // the ShowGregorianDay extension
   std::int32_t separator = 0;
   std::int32_t style = 0;
+  std::int16_t calendar = 0;  // the control's Calendar: 0 the model, 1 the published calendar
   // The year list's ends (the control's MinYear and MaxYear); its defaults when not given.
   std::optional<std::int16_t> minYear;
   std::optional<std::int16_t> maxYear;

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -46,6 +47,7 @@ DemoWindow::DemoWindow(QWidget* parent) : QMainWindow(parent) {
   // Neither side may be squeezed below its minimum: the picker would be clipped.
   splitter->setChildrenCollapsible(false);
   splitter->addWidget(MakeForm(picker_));
+  StartInPublishedCalendar();
 
   auto* side = new QWidget;
   auto* sideLayout = new QVBoxLayout(side);
@@ -180,6 +182,7 @@ void DemoWindow::NewDocument() {
   if (!MayDiscardChanges()) return;
   try {
     picker_->newDocument();
+    StartInPublishedCalendar();
   } catch (const RuntimeError& error) {
     ShowError(error);
     return;
@@ -264,10 +267,20 @@ void DemoWindow::RefreshPanels() {
   if (values_ != nullptr) values_->Refresh();
 }
 
+// A new document follows the calendar people in Nepal use, the published one; an opened
+// document keeps the calendar it was saved with (the model when it names none). The change is
+// the document's starting point, not an edit: it is not logged and leaves the document unmodified.
+void DemoWindow::StartInPublishedCalendar() {
+  const QSignalBlocker quiet(picker_);
+  picker_->setCalendar(1);
+}
+
 void DemoWindow::UpdateTitle() {
   const QString name =
       documentPath_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(documentPath_).fileName();
-  setWindowTitle(name + (modified_ ? QStringLiteral("*") : QString()) +
+  const QString calendar = picker_->calendar() == 1 ? QStringLiteral(" \u2014 published calendar")
+                                                    : QStringLiteral(" \u2014 model calendar");
+  setWindowTitle(name + (modified_ ? QStringLiteral("*") : QString()) + calendar +
                  QStringLiteral(" - Sauramiti demo"));
 }
 

@@ -54,6 +54,7 @@ class DemoWindow final : public QMainWindow {
   void ShowFailure(const QString& title, const QString& text);
   void RefreshPanels();
   void UpdateTitle();
+  void StartInPublishedCalendar();
 
   SauramitiWidget* picker_ = nullptr;
   PropertyBrowser* browser_ = nullptr;

@@ -271,8 +271,8 @@ inline constexpr auto kPropertyTable = [] {
     {"Calendar", PropertyType::Integer, "0 (the model)", true, true, ModeGuard::None,
      "Returns/Sets the calendar the control follows: 0 the model, 1 the published calendar",
      "Calendar", kIntegerZero, 19, kIntegerZero,
-     "the selected date kept in the new calendar (day clamped), its derived fields, the whole "
-     "view (RefreshView)", kPropertyChanged,
+     "Value and the BS date fields (the same day in the new calendar), the whole view "
+     "(RefreshView)", kPropertyChanged,
      [](const C& c) { return pv::Integer(c.Calendar()); },
      [](C& c, const V& v) { c.Calendar(v.ToInt16()); },
      [](R& r, const V& v) { r.Calendar = SauramitiRoutine::CheckedCalendarCode(v.ToInt16()); }},

@@ -16,16 +16,17 @@ void KeepSelectedDay(view::ControlState& s, const bs::calendar& previous) {
   const bs::calendar& cal = SauramitiRoutine::CalendarOfCode(s.Calendar);
   const SauramitiRoutine::BsDateParts read = SauramitiRoutine::ReadValueString(s.Value);
   // Negative pieces become unsigned numbers far past 12 and 32, which are not ok() either.
-  const auto month = static_cast<unsigned>(read.month);
-  const bs::year_month_day old{read.year, month, static_cast<unsigned>(read.day)};
+  const bs::year_month_day old{read.year, static_cast<unsigned>(read.month),
+                               static_cast<unsigned>(read.day)};
   if (!old.ok(previous)) {
     ApplySelectedDate(s, s.Value);
     return;
   }
-  const unsigned length = bs::days_in_month(read.year, month, cal);  // [29, 32]
-  const bs::year_month_day date{read.year, month, std::min(old.day(), length)};
+  // Both calendars cover the same days, so the day has a date in the new one.
+  const bs::year_month_day date = bs::from_kali_ahargana(bs::kali_ahargana(old, previous), cal);
   const SauramitiRoutine::BsDateParts pieces{
-      read.year, read.month, static_cast<std::int16_t>(date.day()),
+      static_cast<std::int16_t>(date.year()), static_cast<std::int16_t>(date.month()),
+      static_cast<std::int16_t>(date.day()),
       static_cast<std::int16_t>(bs::weekday(date, cal).c_encoding() + 1)};
   s.Value = SauramitiRoutine::MakeValueString(pieces.year, pieces.month, pieces.day, pieces.weekday,
                                               s.Separator);
@@ -268,10 +269,12 @@ void Sauramiti::ShowGregorianDay(std::int16_t value) {
   host_.PropertyChanged("ShowGregorianDay");
 }
 
-// The same BS date in the new calendar: the day clamped to the month's length there, the
-// weekday and every derived field worked out again, so Value names a day of the calendar now
-// shown. A Value that held no day of the old calendar (a host may set any text) is left as it
-// is and only re-derived.
+// A change of calendar keeps the selected day and names it in the new calendar: DateAD,
+// JulianDate and UjjainAhargana stay, Value and the BS fields become the new calendar's date of
+// that day (Shrawan 1, 2082 of the model, 16 July 2025, is Asar 32 in the published calendar).
+// So a new instance set to the published calendar still shows today, as a calendar widget keeps
+// its selected day when its calendar system changes. A Value that held no day of the old
+// calendar (a host may set any text) is left as it is and only re-derived.
 std::int16_t Sauramiti::Calendar() const { return state_->record.Calendar; }
 void Sauramiti::Calendar(std::int16_t value) {
   view::ControlState& s = state_->record;

@@ -96,8 +96,8 @@ class Sauramiti {
   [[nodiscard]] std::int16_t ShowGregorianDay() const;
   void ShowGregorianDay(std::int16_t value);
   // Extension: the calendar the instance follows, 0 the model (default), 1 the published one;
-  // any other value is error 380. A change keeps the selected BS date, its day clamped to the
-  // month's length in the new calendar, and derives everything else from it again.
+  // any other value is error 380. A change keeps the selected day (its Gregorian date) and
+  // names it in the new calendar.
   [[nodiscard]] std::int16_t Calendar() const;
   void Calendar(std::int16_t value);
   [[nodiscard]] std::string Value() const;

@@ -24,6 +24,7 @@ std::string ControlReport(const TodayOptions& options, platform::LocalDate day) 
   control.Initialize();
   control.InitProperties();
   if (options.nepali) control.English(0);
+  if (options.calendar != 0) control.Calendar(options.calendar);
   control.Separator(static_cast<MyYMDSeparatorConstants>(options.separator));
   control.EnglishDateStyle(static_cast<MyEnglishDateStyleConstants>(options.style));
   std::ostringstream out;
@@ -59,6 +60,30 @@ TEST(DateScriptingTest, TodayHoldsWhatANewControlHolds) {
   // Past BS 9999/01/03 the control cannot convert the day, and neither can the report.
   std::ostringstream out;
   EXPECT_THROW(WriteTodayReport(out, {}, {9942, 12, 1}), RuntimeError);
+}
+
+// --calendar published: every day of the months the calendars place differently in 2082,
+// against a new control whose Calendar is 1 (and the model's against one left at 0).
+TEST(DateScriptingTest, TodayInEitherCalendarHoldsWhatSuchAControlHolds) {
+  for (std::int16_t calendar : {std::int16_t{0}, std::int16_t{1}}) {
+    for (int day = 1; day <= 62; ++day) {  // 15 June to 15 August 2025
+      const platform::LocalDate date{2025,
+                                     static_cast<std::int16_t>(day <= 16   ? 6
+                                                               : day <= 47 ? 7
+                                                                           : 8),
+                                     static_cast<std::int16_t>(day <= 16   ? day + 14
+                                                               : day <= 47 ? day - 16
+                                                                           : day - 47)};
+      TodayOptions options;
+      options.calendar = calendar;
+      options.separator = day % 4;
+      EXPECT_EQ(TodayReport(options, date), ControlReport(options, date)) << day;
+    }
+  }
+  TodayOptions published;
+  published.calendar = 1;
+  EXPECT_TRUE(TodayReport(published, {2025, 7, 16}).starts_with("2082/03/32/4|"));
+  EXPECT_TRUE(TodayReport({}, {2025, 7, 16}).starts_with("2082/04/01/4|"));
 }
 
 std::string RunWords(std::vector<const char*> words, const std::string& input = "") {
@@ -140,6 +165,48 @@ TEST(DateScriptingTest, PublishedCalendarOption) {
   EXPECT_EQ(json["kali_ahargana"], 1872408);
   EXPECT_EQ(RunWords({"to-ad", "--calendar", "julian", "2082/04/01"}).substr(0, 2),
             "2 ");  // a usage error
+}
+
+// The same option on the commands that start a control: its Calendar property is then 1.
+TEST(DateScriptingTest, PublishedCalendarOnTheControlsCommands) {
+  struct Case {
+    std::vector<const char*> words;
+    std::string input, want;
+  };
+  const std::vector<Case> cases = {
+      {{"call", "--calendar", "published", "GetDaysInMonth", "2082", "3", "1"}, "", "0 32\n"},
+      {{"call", "GetDaysInMonth", "2082", "3", "1"}, "", "0 31\n"},
+      {{"call", "--calendar", "model", "Nepali2EnglishDate", "2082", "4", "1"},
+       "",
+       "0 07/16/2025\n"},
+      {{"call", "--calendar", "published", "--batch"},
+       "Nepali2EnglishDate\t2082\t4\t1\nGetWeekDay\t2082\t3\t32\nEnglish2NepaliDate\t2025\t7\t16\n",
+       "0 07/17/2025\n4\n2082/03/32/4\n"},
+      {{"call", "--calendar", "julian", "GetDaysInMonth", "2082", "3", "1"}, "", "2 "},
+      {{"today", "--calendar", "lunar"}, "", "2 "},
+      {{"pick", "--calendar", "lunar"}, "", "2 "},
+      {{"script"},
+       "clock 2025-07-16\nnew\nlet Calendar 1\nget Value\nget DateAD\nget Calendar\n"
+       "let Calendar 2\ncall GetDaysInMonth 2082 3 1\n",
+       "0 String \"2082/03/32/4\"\nString \"07/16/2025\"\nInteger 1\nerror 380\n32\n"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RunWords(c.words, c.input), c.want) << c.words[2];
+
+  for (const char* calendar : {"model", "published"}) {
+    const bool published = calendar[0] == 'p';
+    for (const char* month : {"3", "4"}) {
+      const nlohmann::json json = nlohmann::json::parse(
+          RunWords({"cal", "--calendar", calendar, "--json", "2082", month}).substr(2));
+      const bool asar = month[0] == '3';
+      EXPECT_EQ(json[0]["days"], asar == published ? 32 : 31) << calendar << month;
+      EXPECT_EQ(json[0]["firstDayAD"], asar        ? "2025-06-15"
+                                       : published ? "2025-07-17"
+                                                   : "2025-07-16");
+    }
+  }
+  const std::string drawn =
+      RunWords({"cal", "--calendar", "published", "--color", "never", "2082", "3"});
+  EXPECT_NE(drawn.find(" 32"), std::string::npos) << drawn;
 }
 
 }  // namespace

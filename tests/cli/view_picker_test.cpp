@@ -215,5 +215,31 @@ TEST(PickerTest, KeysMoveTheCursorAndEnterPicksThroughTheControl) {
   EXPECT_EQ(limited.Control().Value(), "2059/01/01/1");
 }
 
+// With the published calendar the picker starts on today's published date and walks the
+// published months: Asar 2082 has 32 days there, so the day after 16 July 2025 is Shrawan 1.
+TEST(PickerTest, ThePublishedCalendarsMonths) {
+  PickerSetup published;
+  published.calendar = 1;
+  const struct {
+    const char* name;
+    PickerSetup setup;
+    std::vector<PickerKey> keys;
+    std::string value;
+  } cases[] = {
+      {"today, published", published, {}, "2082/03/32/4"},
+      {"the next day, published", published, {PickerKey::Down}, "2082/04/01/5"},
+      {"the end of Asar, published", published, {PickerKey::Home, PickerKey::End}, "2082/03/32/4"},
+      {"today, model", {}, {}, "2082/04/01/4"},
+      {"the end of Shrawan, model", {}, {PickerKey::End}, "2082/04/32/7"},
+  };
+  for (const auto& c : cases) {
+    Picker picker(c.setup, {2025, 7, 16});
+    for (const PickerKey key : c.keys) ASSERT_EQ(picker.Press(key), PickerOutcome::Running);
+    ASSERT_EQ(picker.Press(PickerKey::Enter), PickerOutcome::Picked) << c.name;
+    EXPECT_EQ(picker.Control().Value(), c.value) << c.name;
+    EXPECT_EQ(picker.Control().DateAD().empty(), false) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace sauramiti::terminal

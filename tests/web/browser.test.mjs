@@ -326,3 +326,36 @@ test("SixWeeks makes the sixth week a row of the grid, and taking it away leaves
   assert.deepEqual(await grid(), { rows: 6, cells: 35 });
   await page.close();
 });
+
+// The calendar attribute (and property) turns the element to the published calendar: on 16 July
+// 2025 it shows Asar 2082 with 32 days, today being its 32nd, as the native control does once its
+// Calendar is 1; a bad value is reported and changes nothing.
+test("the calendar attribute follows the published calendar as the native control does", async () => {
+  const page = await openPicker();
+  const expected = nativeScript(["clock 2025-07-16", "new", "let Calendar 1", "get Value", "get DateAD",
+    ...Array.from({ length: 35 }, (_, j) => `inspect lblDay(${j}) caption`)]);
+  const state = () => page.evaluate(() => {
+    const picker = document.getElementById("picker");
+    const captions = [...picker.shadowRoot.querySelectorAll('[role="gridcell"]:not(.hidden)')].map((c) => c.textContent);
+    return { value: picker.Value, dateAD: picker.DateAD, code: picker.Calendar, name: picker.calendar, captions };
+  });
+  await page.evaluate(() => document.getElementById("picker").setAttribute("today", "2025-07-16"));
+  await page.evaluate(() => document.getElementById("picker").ready);
+  assert.equal((await state()).value, "2082/04/01/4");
+  await page.evaluate(() => document.getElementById("picker").setAttribute("calendar", "published"));
+  const published = await state();
+  assert.deepEqual([published.value, published.dateAD], expected.slice(0, 2).map((t) => unquote(t.replace(/^String /, ""))));
+  assert.deepEqual(published.captions, expected.slice(2).map(unquote));
+  assert.equal(published.code, 1);
+  assert.equal(published.name, "published");
+  const errors = await page.evaluate(() => new Promise((done) => {
+    const picker = document.getElementById("picker");
+    picker.addEventListener("sauramitierror", (event) => done(event.detail.number), { once: true });
+    picker.setAttribute("calendar", "lunar");
+  }));
+  assert.equal(errors, 13);
+  assert.equal(await page.evaluate(() => { const p = document.getElementById("picker"); p.calendar = 0; return p.calendar; }), "model");
+  assert.equal(await page.evaluate(() => { try { document.getElementById("picker").Calendar = 2; } catch (e) { return e.number; } }), 380);
+  assert.equal((await state()).value, "2082/04/01/4");
+  await page.close();
+});

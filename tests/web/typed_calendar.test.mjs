@@ -7,7 +7,7 @@ import { execFileSync } from "node:child_process";
 import { resolve } from "node:path";
 import { test } from "node:test";
 import { pathToFileURL } from "node:url";
-import { repository } from "./native_answers.mjs";
+import { nativeCommand, repository } from "./native_answers.mjs";
 
 const dist = process.env.SAURAMITI_WEB_DIST ?? resolve(repository, "web/dist");
 const whole = await (await import(resolve(dist, "sauramiti.mjs"))).loadSauramiti();
@@ -90,7 +90,28 @@ for (const [name, s] of modules) {
     bad.forEach((call, i) => assert.throws(call, RangeError, `case ${i}`));
     assert.throws(() => s.toGregorian(null), TypeError);
     assert.deepEqual(s.fromGregorian({ year: 2024, month: 2, day: 29 }), s.fromGregorian({ year: 2024, month: 2, day: 29 }));
-    assert.deepEqual(s.calendars, ["model"]);
+    assert.deepEqual(s.calendars, ["model", "published"]);
+  });
+
+  // The published calendar where it differs from the model (2082: Asar 32 days, Shrawan 31),
+  // against the native command's --calendar published answers.
+  test(`${name}: the published calendar`, () => {
+    const published = { calendar: "published" };
+    assert.equal(s.daysInMonth(2082, 3, published), 32);
+    assert.equal(s.daysInMonth(2082, 3), 31);
+    assert.deepEqual(s.toGregorian({ year: 2082, month: 4, day: 1 }, published), { year: 2025, month: 7, day: 17 });
+    assert.deepEqual(s.toGregorian({ year: 2082, month: 4, day: 1 }), { year: 2025, month: 7, day: 16 });
+    assert.deepEqual(s.fromGregorian({ year: 2025, month: 7, day: 16 }, published), { year: 2082, month: 3, day: 32 });
+    assert.throws(() => s.toGregorian({ year: 2082, month: 4, day: 32 }, published), RangeError);
+    const days = Array.from({ length: 62 }, (_, i) => new Date(Date.UTC(2025, 5, 15 + i)));
+    const isos = days.map((d) => d.toISOString().slice(0, 10));
+    const native = execFileSync(nativeCommand(), ["to-bs", "--calendar", "published", "--iso", ...isos])
+      .toString().trim().split("\n");
+    days.forEach((d, i) => {
+      const bs = s.fromGregorian({ year: 2025, month: d.getUTCMonth() + 1, day: d.getUTCDate() }, published);
+      const text = [bs.year, bs.month, bs.day].map((n) => String(n).padStart(2, "0")).join("-");
+      assert.equal(text, native[i], isos[i]);
+    });
   });
 
   test(`${name}: the ends of the calendar`, () => {

@@ -51,6 +51,10 @@ export class SauramitiDatePicker extends HTMLElement {
   WeekDayStyle: number;
   Separator: number;
   ToolTipText: string;
+  /** Extension: 0 the model (default), 1 the published calendar; also takes "model"/"published". */
+  Calendar: number;
+  /** The same by name. */
+  calendar: "model" | "published" | undefined;
 }
 
 declare global {

@@ -17,6 +17,8 @@
 //   theme      "light" (default), "dark", or "auto" (as the system prefers)
 //   name       the form field name: inside a <form> the element submits its Value and takes
 //              part in reset (back to the `value` attribute, else to the Value it started with)
+//   calendar   the Calendar extension by name or code: "model" (0, the default) or "published"
+//              (1); el.calendar reads it as the name, el.Calendar as the code
 // Events: `change` once when the user picks a day, after the control has updated everything
 // (detail: Value, DateAD, DateValue, EngStrDate, JulianDate, UjjainAhargana); `propertychange`
 // for each PropertyChanged the control sends (detail: {name}); `sauramitierror` when setting an
@@ -65,7 +67,11 @@ const PROPERTIES = [
   // Extensions beyond the original 21.
   ["SixWeeks", "six-weeks", "boolean"],
   ["ShowGregorianDay", "show-gregorian-day", "boolean"],
+  ["Calendar", "calendar", "calendar"],
 ];
+// The Calendar property's codes by name: its attribute, and a text given to the property, may
+// name the calendar ("model", "published") or give its code ("0", "1").
+const CALENDAR_CODES = Object.freeze({ model: 0, published: 1 });
 const PROPERTY_OF_ATTRIBUTE = new Map(PROPERTIES.map(([name, attribute, kind]) => [attribute, { name, kind }]));
 const CHANGE_DETAIL = ["Value", "DateAD", "DateValue", "EngStrDate", "JulianDate", "UjjainAhargana"];
 
@@ -190,6 +196,9 @@ export class SauramitiDatePicker extends HTMLElement {
 
   #set(name, value) {
     const core = this.#core;
+    if (name === "Calendar" && typeof value === "string" && value.trim().toLowerCase() in CALENDAR_CODES) {
+      value = CALENDAR_CODES[value.trim().toLowerCase()];
+    }
     core.withCString(name, (n) => {
       if (typeof value === "boolean") {
         this.#call("_sm_picker_let_number", n, BOOLEAN, value ? -1 : 0);
@@ -537,6 +546,16 @@ export class SauramitiDatePicker extends HTMLElement {
   #focusGridCell() {
     const node = this.#nodes?.[`lblDay(${this.#call("_sm_picker_focus_cell")})`];
     if (node && this.shadowRoot.activeElement !== node) node.focus();
+  }
+
+  // The Calendar property by name: "model" or "published" (el.Calendar gives the code, 0 or 1).
+  get calendar() {
+    const code = this.getProperty("Calendar");
+    return code === undefined ? undefined : code === 1 ? "published" : "model";
+  }
+
+  set calendar(value) {
+    this.setProperty("Calendar", value);
   }
 
   // ---- Forms ----

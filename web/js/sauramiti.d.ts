@@ -27,7 +27,7 @@ export interface DateParts {
 
 /** Which calendar a typed function follows; "model" (the control's own) is the default. */
 export interface CalendarOptions {
-  calendar?: "model" | (string & {});
+  calendar?: "model" | "published" | (string & {});
 }
 
 /** The language of format(): "en" (default) or "ne" (Devanagari). */

@@ -14,9 +14,10 @@
 //     toDate() gives local midnight of that day, built with setFullYear so that years 0 to 99
 //     are not read as 1900 to 1999.
 
-// The calendars by name; the ids are the core's (typed_calendar.cpp). "model" is the control's
-// own calendar and the default.
-const CALENDAR_IDS = Object.freeze({ model: 0 });
+// The calendars by name; the ids are the core's (typed_calendar.cpp), the same numbers as the
+// control's Calendar property. "model" is the control's own calendar and the default;
+// "published" is the calendar published in Nepal where it differs from the model (1970 to 2083).
+const CALENDAR_IDS = Object.freeze({ model: 0, published: 1 });
 
 const encoder = new TextEncoder();
 

@@ -6,8 +6,9 @@
 // conversion is one call with numbers in and one number out: no slots, no text. 0 names no date
 // (no month is 0), the answer for a date outside the calendar or a calendar id that is unknown.
 //
-// A calendar crosses as a small id (api.mjs maps the names): 0 is the model. A calendar that
-// the core adds later gets the next id here and a name there; nothing else changes.
+// A calendar crosses as a small id (typed-calendar.mjs maps the names): 0 is the model, 1 the
+// published calendar, the same numbers as the control's Calendar property. A calendar that the
+// core adds later gets the next id here and a name there; nothing else changes.
 #include <emscripten/emscripten.h>
 
 #include <chrono>
@@ -25,6 +26,7 @@ using std::chrono::sys_days;
 
 std::optional<bs::calendar> CalendarFor(std::int32_t id) {
   if (id == 0) return bs::calendar::model;
+  if (id == 1) return bs::calendar::published;
   return std::nullopt;
 }
 
