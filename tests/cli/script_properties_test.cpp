@@ -68,7 +68,10 @@ TEST(ScriptProperties, EveryTableEntryIsReadWithItsTypeAndSetAsItsGuardAllows) {
     for (const PropertyEntry& p : kPropertyTable) {
       const std::string name(p.name);
       SCOPED_TRACE(name + (runTime ? " at run time" : " at design time"));
-      const auto [let, printed] = LetAndPrinted(p.type);
+      // Calendar takes only 0 and 1: its sample is the published calendar.
+      const auto [let, printed] = p.name == "Calendar"
+                                      ? std::pair<std::string, std::string>{"1", "Integer 1"}
+                                      : LetAndPrinted(p.type);
       std::string err;
       const std::string out =
           RunScriptText(std::string("clock 2002-04-14\nnew\nmode ") + (runTime ? "run" : "design") +
