@@ -64,6 +64,7 @@ class MonthShower {
     if (options.horizontal) control_.Vertical(0);
     if (options.sixWeeks) control_.SixWeeks(-1);
     if (options.gregorianDays) control_.ShowGregorianDay(-1);
+    if (options.holidayColor) control_.HolidayForeColor(*options.holidayColor);
     today_ = {control_.year(), control_.month()};
     todayDay_ = control_.Day();
     todayValue_ = control_.Value();

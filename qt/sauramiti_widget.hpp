@@ -95,6 +95,10 @@ class SauramitiWidget : public QWidget {
   // Extensions beyond the original 21.
   Q_PROPERTY(bool SixWeeks READ sixWeeks WRITE setSixWeeks DESIGNABLE true)
   Q_PROPERTY(bool ShowGregorianDay READ showGregorianDay WRITE setShowGregorianDay DESIGNABLE true)
+  Q_PROPERTY(bool MarkToday READ markToday WRITE setMarkToday DESIGNABLE true)
+  Q_PROPERTY(QString MinDate READ minDate WRITE setMinDate DESIGNABLE true)
+  Q_PROPERTY(QString MaxDate READ maxDate WRITE setMaxDate DESIGNABLE true)
+  Q_PROPERTY(int HolidayForeColor READ holidayForeColor WRITE setHolidayForeColor DESIGNABLE true)
   Q_PROPERTY(bool userMode READ userMode WRITE setUserMode DESIGNABLE false)
 
   // Help texts, by property name.
@@ -120,6 +124,13 @@ class SauramitiWidget : public QWidget {
               "Returns/Sets whether the month shows six weeks (42 day cells), so no day wraps")
   Q_CLASSINFO("ShowGregorianDay",
               "Returns/Sets whether each day cell also shows its Gregorian day of the month")
+  Q_CLASSINFO("MarkToday", "Returns/Sets whether today's day cell carries a mark of its own")
+  Q_CLASSINFO("MinDate",
+              "Returns/Sets the earliest date the user may pick, yyyy/mm/dd (empty: no limit)")
+  Q_CLASSINFO("MaxDate",
+              "Returns/Sets the latest date the user may pick, yyyy/mm/dd (empty: no limit)")
+  Q_CLASSINFO("HolidayForeColor",
+              "Returns/Sets the text colour of the Saturday day cells, Nepal's holiday")
 
  public:
   explicit SauramitiWidget(QWidget* parent = nullptr);
@@ -175,6 +186,14 @@ class SauramitiWidget : public QWidget {
   void setSixWeeks(bool on);
   bool showGregorianDay() const;
   void setShowGregorianDay(bool on);
+  bool markToday() const;
+  void setMarkToday(bool on);
+  QString minDate() const;
+  void setMinDate(const QString& date);
+  QString maxDate() const;
+  void setMaxDate(const QString& date);
+  int holidayForeColor() const;
+  void setHolidayForeColor(int color);
 
   // The selected date as a typed BS date (as Value last set it, unchecked), and its Gregorian
   // day (an invalid QDate when the selection is no day of the calendar). setSelectedDate selects

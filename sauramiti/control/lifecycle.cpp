@@ -146,7 +146,12 @@ void Sauramiti::ReadProperties(platform::PropertyBag& bag) {
   state_->controls.Frame2->ToolTipText(Read(bag, h, PropertyNamed("ToolTipText")).ToString());
   // The extensions' keys come after every original one, so an older document is read exactly
   // as before; only a document that turns one on costs a second refresh.
-  if (ReadExtensions(bag, h, *this, s)) view::RefreshView(state_->view);
+  // A document's date limits may leave today outside: the selection then starts on the nearest
+  // allowed day, with no event, as loading fires none.
+  if (ReadExtensions(bag, h, *this, s)) {
+    KeepSelectionWithinLimits();
+    view::RefreshView(state_->view);
+  }
 }
 
 void Sauramiti::WriteProperties(platform::PropertyBag& bag) {

@@ -161,6 +161,7 @@ void Sauramiti::JulianDate(double value) {
 std::string Sauramiti::Value() const { return state_->record.Value; }
 void Sauramiti::Value(const std::string& value) {
   guard::RequireRunTime(host_);
+  RequireWithinLimits(value);
   view::ControlState& s = state_->record;
   s.Value = value;  // taken as it comes; a text that holds no date reads as zeros
   ApplySelectedDate(s, s.Value);
@@ -177,18 +178,8 @@ bs::year_month_day Sauramiti::SelectedDate() const {
 void Sauramiti::SelectDate(const bs::year_month_day& date) {
   guard::RequireRunTime(host_);
   if (!date.ok()) Raise(kInvalidProcedureCall);
-  view::ControlState& s = state_->record;
-  const SauramitiRoutine::BsDateParts pieces{
-      static_cast<std::int16_t>(date.year()), static_cast<std::int16_t>(date.month()),
-      static_cast<std::int16_t>(date.day()),
-      static_cast<std::int16_t>(bs::weekday(date).c_encoding() + 1)};
-  s.Value = SauramitiRoutine::MakeValueString(pieces.year, pieces.month, pieces.day, pieces.weekday,
-                                              s.Separator);
-  if (ValueReadsBack(pieces, s.Separator)) {
-    ApplySelectedDate(s, pieces);
-  } else {
-    ApplySelectedDate(s, s.Value);
-  }
+  RequireWithinLimits(date);
+  StoreSelectedDate(state_->record, date);
   if (host_.Enabled()) view::ShowSelectedDate(state_->view);
   host_.PropertyChanged("Value");
 }

@@ -13,6 +13,7 @@
 // written before keep their new values, the later ones their old values.
 #pragma once
 
+#include <sauramiti/chrono/year_month_day.hpp>
 #include <sauramiti/convert/date_string_forms.hpp>
 #include <sauramiti/view/control_state.hpp>
 #include <string>
@@ -31,6 +32,11 @@ void ApplySelectedDate(view::ControlState& state, const SauramitiRoutine::BsDate
 // to the same pieces: a separator of one character (codes 0 to 3), a year of 0 to 9999 and a
 // month, day and weekday of at most 2, 2 and 1 digits, none negative. Without a separator, or
 // with wider pieces, the fixed positions read other numbers, so the text must be read.
+// Makes the day of the calendar `date` the selected date: its Value string (the record's
+// separator, the date's own weekday), then every field derived from it. Nothing is redrawn and no
+// event is raised.
+void StoreSelectedDate(view::ControlState& state, const bs::year_month_day& date);
+
 bool ValueReadsBack(const SauramitiRoutine::BsDateParts& date, std::int32_t sepCode) noexcept;
 
 }  // namespace sauramiti

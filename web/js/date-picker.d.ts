@@ -51,6 +51,13 @@ export class SauramitiDatePicker extends HTMLElement {
   WeekDayStyle: number;
   Separator: number;
   ToolTipText: string;
+  // Extensions beyond the original 21.
+  SixWeeks: boolean;
+  ShowGregorianDay: boolean;
+  MarkToday: boolean;
+  MinDate: string;
+  MaxDate: string;
+  HolidayForeColor: number;
 }
 
 declare global {
