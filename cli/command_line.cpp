@@ -560,7 +560,8 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
     if (LimitsCross(pickOptions.setup.minDate, pickOptions.setup.maxDate)) {
       return Usage(io, "pick: --min-date is after --max-date", "pick");
     }
-    if (!pickHolidayColor.empty()) pickOptions.setup.holidayColor = ParseColorOption(pickHolidayColor);
+    if (!pickHolidayColor.empty())
+      pickOptions.setup.holidayColor = ParseColorOption(pickHolidayColor);
     return RunPick(pickOptions, io.out, io.err);
   }
   if (io.interactive && io.outputIsTerminal) return RunPick(PickOptions{}, io.out, io.err);

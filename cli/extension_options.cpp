@@ -13,8 +13,8 @@ namespace {
 
 std::optional<std::uint32_t> ReadNumber(std::string_view digits, int base) {
   std::uint32_t value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                            base);
+  const auto [end, error] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
   if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
     return std::nullopt;
   }

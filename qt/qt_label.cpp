@@ -15,7 +15,7 @@ constexpr std::int16_t kAlignCentre = 2;
 constexpr std::int16_t kFlat = 0;
 constexpr int kTextMargin = 2;
 constexpr int kFocusMarkWidth = 2;
-constexpr int kTodayMarkInset = 3;  // inside the two pixels of the focus mark
+constexpr int kTodayMarkInset = 3;               // inside the two pixels of the focus mark
 const QColor kTodayMarkColor(0xD0, 0x40, 0x00);  // neither a selection nor a focus colour
 
 Qt::Alignment HorizontalAlignment(std::int16_t s2) {

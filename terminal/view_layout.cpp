@@ -67,8 +67,8 @@ class GridWriter {
   Span DaySpan(std::size_t j) const {
     const LabelPicture& day = picture_.days[j];
     const bool selected = options_.showSelection && day.selectedLook;
-    const bool today =
-        day.outlined || (options_.todayCell >= 0 && static_cast<std::size_t>(options_.todayCell) == j);
+    const bool today = day.outlined || (options_.todayCell >= 0 &&
+                                        static_cast<std::size_t>(options_.todayCell) == j);
     const bool brackets = options_.bracketSelection && (selected || today);
     std::string text = brackets ? "[" : " ";
     text += PadLeft(day.corner.empty() ? day.text : day.text + "\u00B7" + PadLeft(day.corner, 2),

@@ -15,15 +15,15 @@
 // --help and --version print their text and exit without needing a display.
 #pragma once
 
+#include <QDate>
 #include <QSize>
 #include <QString>
 #include <QStringList>
-#include <QDate>
 #include <optional>
-#include <utility>
-#include <vector>
 #include <qt/demo/typed_values.hpp>
 #include <qt/sauramiti_widget.hpp>
+#include <utility>
+#include <vector>
 
 namespace sauramiti::qt::demo {
 
@@ -32,7 +32,7 @@ struct StartOptions {
   bool horizontal = false;
   std::optional<QSize> size;
   std::optional<BsDate> date;
-  QDate today;                                     // invalid: the clock
+  QDate today;                                    // invalid: the clock
   std::vector<std::pair<QString, QString>> sets;  // --set NAME=VALUE, in order
   QString screenshotFile;
   bool wholeWindow = false;

@@ -37,8 +37,7 @@ int FirstDayShown(const view::ChildControls& children) {
 }
 
 int ClampToDaysShown(const view::ChildControls& children, int day) {
-  return std::clamp(day, std::max(1, FirstDayShown(children)),
-                    std::max(1, LastDayShown(children)));
+  return std::clamp(day, std::max(1, FirstDayShown(children)), std::max(1, LastDayShown(children)));
 }
 
 int CellOfDay(const view::ChildControls& children, int day) {

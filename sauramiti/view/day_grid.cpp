@@ -76,10 +76,9 @@ void ShowGregorianDays(ViewContext& view, std::int16_t year, std::int16_t month)
     lastDay = std::max(lastDay, d);
   }
   if (lastDay == 0) return;
-  view.state.GregorianMonthsShown =
-      MonthsBetween(std::chrono::year_month_day{day1},
-                    std::chrono::year_month_day{day1 + std::chrono::days{lastDay - 1}},
-                    view.state.English);
+  view.state.GregorianMonthsShown = MonthsBetween(
+      std::chrono::year_month_day{day1},
+      std::chrono::year_month_day{day1 + std::chrono::days{lastDay - 1}}, view.state.English);
 }
 
 // The text colour of a day cell without the highlight: the weekdays' black, or on Saturday,

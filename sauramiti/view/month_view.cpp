@@ -93,9 +93,9 @@ void ShowDatePanels(ViewContext& view) {
   // letters but a comma as itself.
   const ControlState& state = view.state;
   if (state.ShowGregorianDay != 0 && !state.GregorianMonthsShown.empty()) {
-    view.controls.Label2->Caption(
-        state.English != 0 ? state.EngStrDate + " (" + state.GregorianMonthsShown + ")"
-                           : state.EngStrDate + ", " + state.GregorianMonthsShown);
+    view.controls.Label2->Caption(state.English != 0
+                                      ? state.EngStrDate + " (" + state.GregorianMonthsShown + ")"
+                                      : state.EngStrDate + ", " + state.GregorianMonthsShown);
   } else {
     view.controls.Label2->Caption(state.EngStrDate);
   }

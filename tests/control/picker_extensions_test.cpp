@@ -149,7 +149,11 @@ TEST_F(PickerExtensionsTest, RefusedLimitsAndDatesChangeNothing) {
       {"Value after MaxDate", [](Sauramiti& c) { c.Value(ValueOf(2059, 1, 21)); }, 5},
       {"Value before MinDate", [](Sauramiti& c) { c.Value(ValueOf(2058, 12, 30)); }, 5},
       {"Value that is no date", [](Sauramiti& c) { c.Value("tomorrow"); }, 5},
-      {"SelectDate outside", [](Sauramiti& c) { c.SelectDate({2059, 2, 1}); }, 5},
+      {"SelectDate outside",
+       [](Sauramiti& c) {
+         c.SelectDate({2059, 2, 1});
+       },
+       5},
   };
   control.MinDate("2059/01/05");
   control.MaxDate("2059/01/20");

@@ -155,8 +155,7 @@ TEST_F(ExtensionsTest, NepaliGregorianMonthsReadAsMonths) {
   widget_.setEnglish(false);
   widget_.setShowGregorianDay(true);
   const QString panel = widget_.label("Label2")->ShownCaption();
-  EXPECT_TRUE(panel.contains(QString::fromUtf8("अप्रिल-मे")))
-      << panel.toStdString();
+  EXPECT_TRUE(panel.contains(QString::fromUtf8("अप्रिल-मे"))) << panel.toStdString();
   EXPECT_FALSE(panel.contains(QString::fromUtf8("ढ"))) << panel.toStdString();
 }
 

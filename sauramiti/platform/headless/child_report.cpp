@@ -65,9 +65,9 @@ std::optional<std::string> ComboBoxProperty(const HeadlessComboBox& c, std::stri
 
 bool IsKnownProperty(std::string_view p) {
   static constexpr std::string_view kNames[] = {
-      "caption", "text",      "enabled",   "visible",   "left",     "top",      "width",
-      "height",  "backcolor", "forecolor", "fontname",  "fontsize", "fontbold", "tooltip",
-      "s1",      "s2",        "s3",        "listcount", "listindex", "corner", "outline"};
+      "caption", "text",      "enabled",   "visible",   "left",      "top",      "width",
+      "height",  "backcolor", "forecolor", "fontname",  "fontsize",  "fontbold", "tooltip",
+      "s1",      "s2",        "s3",        "listcount", "listindex", "corner",   "outline"};
   for (const std::string_view name : kNames) {
     if (p == name) return true;
   }
