@@ -48,6 +48,26 @@ void BM_RefreshOnEnglishToggleWithExtensions(benchmark::State& state) {
 }
 BENCHMARK(BM_RefreshOnEnglishToggleWithExtensions)->Unit(benchmark::kMicrosecond);
 
+// The same refresh with every extension on: also today's mark (the host's clock read and
+// converted at each drawing), date limits that disable days of the month shown, and the
+// Saturdays' own colour.
+void BM_RefreshWithEveryExtension(benchmark::State& state) {
+  LiveInstance live;
+  live.control.SixWeeks(-1);
+  live.control.ShowGregorianDay(-1);
+  live.control.MarkToday(-1);
+  live.control.MinDate("2058/12/25");
+  live.control.MaxDate("2059/01/20");
+  live.control.HolidayForeColor(0x0000C0);
+  std::int16_t english = 0;
+  for (auto _ : state) {
+    live.control.English(english);
+    english = english == 0 ? std::int16_t{-1} : std::int16_t{0};
+    live.host.TakeEvents();
+  }
+}
+BENCHMARK(BM_RefreshWithEveryExtension)->Unit(benchmark::kMicrosecond);
+
 void BM_SetValueWhileEnabled(benchmark::State& state) {
   LiveInstance live;
   const std::string dates[] = {"2059/01/18/4", "2081/09/05/3", "2070/12/30/7"};

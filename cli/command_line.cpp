@@ -5,6 +5,7 @@
 #include <cli/batch_call.hpp>
 #include <cli/command_line.hpp>
 #include <cli/date_conversion.hpp>
+#include <cli/extension_options.hpp>
 #include <cli/method_binding.hpp>
 #include <cli/method_call.hpp>
 #include <cli/method_host.hpp>
@@ -238,6 +239,10 @@ status 130. In Nepali, the texts printed (DateValue, EngStrDate) are in Devanaga
 as the control stores them with --legacy. The picker draws on the terminal itself, so
 its answer can be captured: d=$(sauramiti pick).
 
+Days outside --min-date and --max-date are drawn dim and cannot be picked; the picker
+starts on the allowed day nearest today, and a key that would leave the allowed days
+does nothing and says so.
+
 The terminal must be able to place the cursor (TERM=dumb cannot) and be 30 columns by 12
 lines at least; the line of keys shrinks or goes on a small one. Outside a UTF-8 locale
 (LANG=C) the picker draws in ASCII, and Nepali as the stored legacy-font ASCII.
@@ -248,7 +253,8 @@ control's Calendar property 1); the default is the model.
 Examples:
   sauramiti pick
   sauramiti pick --print DateAD --style 2 --sep 1
-  sauramiti pick --nepali --horizontal)";
+  sauramiti pick --nepali --horizontal
+  sauramiti pick --mark-today --min-date 2081/01/01 --max-date 2081/12/30 --holiday-color '#c00000')";
 
 enum class ColorChoice { Auto, Always, Never };
 
@@ -462,6 +468,10 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
                 "each day also shows its Gregorian day (\"15·28\"), the panel its months");
   cal->add_flag("--six-weeks", calendarOptions.sixWeeks,
                 "six weeks of day cells, so that no day wraps to the first week");
+  std::string calHolidayColor;
+  cal->add_option("--holiday-color", calHolidayColor,
+                  "Saturdays in this colour when colours show: #rrggbb, or 0x00BBGGRR")
+      ->check(CheckColorOption);
   cal->add_flag("-3", threeMonths, "the previous, current and next month");
   CLI::Option* calNepali =
       cal->add_flag("--nepali", calendarOptions.nepali, "Nepali names and digits, in Devanagari");
@@ -502,6 +512,18 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
                  "each day also shows its Gregorian day (\"15·28\"), the panel its months");
   pick->add_flag("--six-weeks", pickOptions.setup.sixWeeks,
                  "six weeks of day cells, so that no day wraps to the first week");
+  pick->add_flag("--mark-today", pickOptions.setup.markToday,
+                 "today's day marked apart from the selection (reverse video, or [ ])");
+  pick->add_option("--min-date", pickOptions.setup.minDate,
+                   "the earliest BS date that can be picked, yyyy/mm/dd")
+      ->check(CheckLimitDate);
+  pick->add_option("--max-date", pickOptions.setup.maxDate,
+                   "the latest BS date that can be picked, yyyy/mm/dd")
+      ->check(CheckLimitDate);
+  std::string pickHolidayColor;
+  pick->add_option("--holiday-color", pickHolidayColor,
+                   "Saturdays in this colour when colours show: #rrggbb, or 0x00BBGGRR")
+      ->check(CheckColorOption);
   pick->add_option("--sep", pickOptions.setup.separator,
                    "separator code: 0 \"/\" (default), 1 \"-\", 2 \".\", 3 \"÷\"")
       ->check(CLI::Range(0, 3));
@@ -556,6 +578,7 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
     } else if (calendarOptions.year && !calendarOptions.month) {
       calendarOptions.page = CalendarPage::WholeYear;
     }
+    if (!calHolidayColor.empty()) calendarOptions.holidayColor = ParseColorOption(calHolidayColor);
     calendarOptions.width = OutputColumns(io);
     calendarOptions.color = UseColor(colorChoice, io);
     return WithToday(io, "cal", [&](const platform::LocalDate& date) {
@@ -570,6 +593,11 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
         *pickOptions.setup.minYear > *pickOptions.setup.maxYear) {
       return Usage(io, "pick: --min-year is after --max-year", "pick");
     }
+    if (LimitsCross(pickOptions.setup.minDate, pickOptions.setup.maxDate)) {
+      return Usage(io, "pick: --min-date is after --max-date", "pick");
+    }
+    if (!pickHolidayColor.empty())
+      pickOptions.setup.holidayColor = ParseColorOption(pickHolidayColor);
     return RunPick(pickOptions, io.out, io.err);
   }
   if (io.interactive && io.outputIsTerminal) return RunPick(PickOptions{}, io.out, io.err);

@@ -65,6 +65,7 @@ class MonthShower {
     if (options.sixWeeks) control_.SixWeeks(-1);
     if (options.gregorianDays) control_.ShowGregorianDay(-1);
     if (options.calendar != 0) control_.Calendar(options.calendar);  // today stays selected
+    if (options.holidayColor) control_.HolidayForeColor(*options.holidayColor);
     today_ = {control_.year(), control_.month()};
     todayDay_ = control_.Day();
     todayValue_ = control_.Value();

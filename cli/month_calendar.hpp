@@ -40,7 +40,8 @@ struct CalendarOptions {
   bool sixWeeks = false;
   bool gregorianDays = false;  // the ShowGregorianDay extension  // the SixWeeks extension: six
                                // weeks of day cells, no day wraps
-  bool nepali = false;         // Nepali names and digits, drawn as Unicode Devanagari
+  std::optional<std::int32_t> holidayColor;  // HolidayForeColor: Saturdays' colour
+  bool nepali = false;                       // Nepali names and digits, drawn as Unicode Devanagari
   bool legacy = false;  // in Nepali, the captions as the control stores them (legacy-font ASCII)
   bool color = false;   // mark the selected day by colours instead of brackets
   bool json = false;

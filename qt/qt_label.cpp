@@ -15,6 +15,8 @@ constexpr std::int16_t kAlignCentre = 2;
 constexpr std::int16_t kFlat = 0;
 constexpr int kTextMargin = 2;
 constexpr int kFocusMarkWidth = 2;
+constexpr int kTodayMarkInset = 3;               // inside the two pixels of the focus mark
+const QColor kTodayMarkColor(0xD0, 0x40, 0x00);  // neither a selection nor a focus colour
 
 Qt::Alignment HorizontalAlignment(std::int16_t s2) {
   switch (s2) {
@@ -67,6 +69,14 @@ void LabelWidget::paintEvent(QPaintEvent* /*event*/) {
     painter.setFont(small);
     painter.drawText(textArea, static_cast<int>(Qt::AlignRight | Qt::AlignTop), look_.corner);
     painter.setFont(font());
+  }
+
+  if (look_.outlined) {
+    // Today's frame: a solid line that neither the selection's colours nor the focus mark use.
+    painter.setPen(QPen(kTodayMarkColor, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area.adjusted(kTodayMarkInset - 1, kTodayMarkInset - 1, -kTodayMarkInset,
+                                   -kTodayMarkInset));
   }
 
   if (look_.focusMarked) {
@@ -149,6 +159,12 @@ void QtLabel::CornerText(const std::string& text) {
   if (text == corner_) return;
   corner_ = text;
   look_.corner = QString::fromStdString(text);
+  ShowLook();
+}
+
+void QtLabel::Outlined(bool outlined) {
+  if (outlined == look_.outlined) return;
+  look_.outlined = outlined;
   ShowLook();
 }
 

@@ -12,8 +12,10 @@
 //
 // A click is a press and release of the left button over the label. Only an enabled label
 // reports it (a disabled QLabel gets no mouse events, and the label checks its own state once
-// more); Click() plays the same path for the keyboard. The host can mark one label as having the
-// keyboard focus; it then draws a focus rectangle inside its border.
+// more); Click() plays the same path for the keyboard. An outlined label (today's day cell) has
+// a frame in a colour of its own, inside where the focus rectangle goes, so both can show. The host
+// can mark one label as having the keyboard focus; it then draws a focus rectangle inside its
+// border.
 #pragma once
 
 #include <QLabel>
@@ -31,7 +33,8 @@ struct LabelLook {
   std::int16_t alignment = 0;   // S2
   std::int16_t appearance = 0;  // S3
   bool focusMarked = false;
-  QString corner;  // small text in the top right corner (the Gregorian day of a day cell)
+  QString corner;         // small text in the top right corner (the Gregorian day of a day cell)
+  bool outlined = false;  // a frame inside the border: today's day cell (MarkToday)
 };
 
 class LabelWidget final : public QLabel {
@@ -69,6 +72,8 @@ class QtLabel final : public QtFontedControl<platform::Label> {
   void S3(std::int16_t value) override;
   std::string CornerText() const override { return corner_; }
   void CornerText(const std::string& text) override;
+  bool Outlined() const override { return look_.outlined; }
+  void Outlined(bool outlined) override;
   void OnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
 
   // The user clicks the label: runs the click handler when the label is enabled; a run-time

@@ -421,6 +421,34 @@ void SauramitiWidget::setCalendar(int calendar) {
   Attempt([&] { control_->Calendar(RoundToInt16(calendar)); });
 }
 
+bool SauramitiWidget::markToday() const {
+  return Read<bool>(false, [this] { return control_->MarkToday() != 0; });
+}
+void SauramitiWidget::setMarkToday(bool on) {
+  Attempt([&] { control_->MarkToday(Boolean(on)); });
+}
+
+QString SauramitiWidget::minDate() const {
+  return Read<QString>({}, [this] { return ToQString(control_->MinDate()); });
+}
+void SauramitiWidget::setMinDate(const QString& date) {
+  Attempt([&] { control_->MinDate(date.toStdString()); });
+}
+
+QString SauramitiWidget::maxDate() const {
+  return Read<QString>({}, [this] { return ToQString(control_->MaxDate()); });
+}
+void SauramitiWidget::setMaxDate(const QString& date) {
+  Attempt([&] { control_->MaxDate(date.toStdString()); });
+}
+
+int SauramitiWidget::holidayForeColor() const {
+  return Read<int>(0, [this] { return static_cast<int>(control_->HolidayForeColor()); });
+}
+void SauramitiWidget::setHolidayForeColor(int color) {
+  Attempt([&] { control_->HolidayForeColor(std::int32_t{color}); });
+}
+
 void SauramitiWidget::setUserMode(bool run) {
   host_->SetUserMode(run);
   if (!run) MoveFocusMark(-1);

@@ -96,6 +96,10 @@ class SauramitiWidget : public QWidget {
   Q_PROPERTY(bool SixWeeks READ sixWeeks WRITE setSixWeeks DESIGNABLE true)
   Q_PROPERTY(bool ShowGregorianDay READ showGregorianDay WRITE setShowGregorianDay DESIGNABLE true)
   Q_PROPERTY(int Calendar READ calendar WRITE setCalendar DESIGNABLE true)
+  Q_PROPERTY(bool MarkToday READ markToday WRITE setMarkToday DESIGNABLE true)
+  Q_PROPERTY(QString MinDate READ minDate WRITE setMinDate DESIGNABLE true)
+  Q_PROPERTY(QString MaxDate READ maxDate WRITE setMaxDate DESIGNABLE true)
+  Q_PROPERTY(int HolidayForeColor READ holidayForeColor WRITE setHolidayForeColor DESIGNABLE true)
   Q_PROPERTY(bool userMode READ userMode WRITE setUserMode DESIGNABLE false)
 
   // Help texts, by property name.
@@ -124,6 +128,13 @@ class SauramitiWidget : public QWidget {
   Q_CLASSINFO(
       "Calendar",
       "Returns/Sets the calendar the control follows: 0 the model, 1 the published calendar")
+  Q_CLASSINFO("MarkToday", "Returns/Sets whether today's day cell carries a mark of its own")
+  Q_CLASSINFO("MinDate",
+              "Returns/Sets the earliest date the user may pick, yyyy/mm/dd (empty: no limit)")
+  Q_CLASSINFO("MaxDate",
+              "Returns/Sets the latest date the user may pick, yyyy/mm/dd (empty: no limit)")
+  Q_CLASSINFO("HolidayForeColor",
+              "Returns/Sets the text colour of the Saturday day cells, Nepal's holiday")
 
  public:
   explicit SauramitiWidget(QWidget* parent = nullptr);
@@ -182,6 +193,14 @@ class SauramitiWidget : public QWidget {
   // 0 the model, 1 the published calendar; another value is refused (error 380).
   int calendar() const;
   void setCalendar(int calendar);
+  bool markToday() const;
+  void setMarkToday(bool on);
+  QString minDate() const;
+  void setMinDate(const QString& date);
+  QString maxDate() const;
+  void setMaxDate(const QString& date);
+  int holidayForeColor() const;
+  void setHolidayForeColor(int color);
 
   // The selected date as a typed BS date (as Value last set it, unchecked), and its Gregorian
   // day (an invalid QDate when the selection is no day of the calendar). setSelectedDate selects

@@ -24,6 +24,10 @@ Picker::Picker(const PickerSetup& setup, platform::LocalDate today) : control_(h
   if (setup.sixWeeks) control_.SixWeeks(-1);
   if (setup.gregorianDays) control_.ShowGregorianDay(-1);
   if (setup.calendar != 0) control_.Calendar(setup.calendar);  // today stays selected
+  if (setup.markToday) control_.MarkToday(-1);
+  if (setup.holidayColor) control_.HolidayForeColor(*setup.holidayColor);
+  control_.MinDate(setup.minDate);  // a lower limit after the upper one is error 5
+  control_.MaxDate(setup.maxDate);
   control_.Separator(static_cast<MyYMDSeparatorConstants>(setup.separator));
   control_.EnglishDateStyle(static_cast<MyEnglishDateStyleConstants>(setup.style));
   SetYearRange(setup);

@@ -59,6 +59,10 @@ struct PickerSetup {
   bool horizontal = false;
   bool sixWeeks = false;       // the SixWeeks extension: six weeks of day cells, no day wraps
   bool gregorianDays = false;  // the ShowGregorianDay extension
+  bool markToday = false;      // the MarkToday extension: today's cell marked apart
+  std::string minDate;         // the MinDate and MaxDate extensions ("" for no limit)
+  std::string maxDate;
+  std::optional<std::int32_t> holidayColor;  // HolidayForeColor, in the control's encoding
   std::int32_t separator = 0;
   std::int32_t style = 0;
   std::int16_t calendar = 0;  // the control's Calendar: 0 the model, 1 the published calendar

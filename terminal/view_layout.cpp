@@ -67,7 +67,8 @@ class GridWriter {
   Span DaySpan(std::size_t j) const {
     const LabelPicture& day = picture_.days[j];
     const bool selected = options_.showSelection && day.selectedLook;
-    const bool today = options_.todayCell >= 0 && static_cast<std::size_t>(options_.todayCell) == j;
+    const bool today = day.outlined || (options_.todayCell >= 0 &&
+                                        static_cast<std::size_t>(options_.todayCell) == j);
     const bool brackets = options_.bracketSelection && (selected || today);
     std::string text = brackets ? "[" : " ";
     text += PadLeft(day.corner.empty() ? day.text : day.text + "\u00B7" + PadLeft(day.corner, 2),
@@ -80,6 +81,8 @@ class GridWriter {
       style.bold = true;
     } else if (!day.enabled && !day.text.empty()) {
       style.dim = true;
+    } else if (!options_.bracketSelection && day.foreColor != 0) {
+      style.fore = TermColorOf(day.foreColor);  // a Saturday in the HolidayForeColor
     }
     const bool focused =
         options_.focusCell >= 0 && static_cast<std::size_t>(options_.focusCell) == j;

@@ -18,10 +18,13 @@
 // Devanagari captions with their zero-width vowel signs line up as well as Latin ones.
 //
 // A cell holds whatever the control put in it: an empty caption leaves a blank cell; a disabled
-// cell with a caption is shown dim when looks are shown. Lines carry no blanks at their ends
+// cell with a caption is shown dim when looks are shown; a cell whose text colour is not the
+// weekdays' black (a Saturday in the control's HolidayForeColor) is shown in that colour when the
+// output can show colours. Lines carry no blanks at their ends
 // unless a look needs them.
 //
-// Today's cell, when it is shown, is marked the way a selected day would be when looks cannot be
+// Today's cell, when it is shown (LayoutOptions::todayCell, or the control's own mark of
+// today, MarkToday), is marked the way a selected day would be when looks cannot be
 // shown (brackets), and in reverse video when they can, so that on a terminal it stays distinct
 // from the selected day's colours. A view of several months leaves the selected look out: each
 // month's selection is only the control's bookkeeping there.

@@ -16,6 +16,7 @@ LabelPicture PictureOf(const platform::Label& label, Script script) {
   picture.corner = Written(label.CornerText(), script);
   picture.enabled = label.Enabled();
   picture.selectedLook = label.S3() == 0;
+  picture.outlined = label.Outlined();
   picture.foreColor = label.ForeColor();
   picture.backColor = label.BackColor();
   return picture;

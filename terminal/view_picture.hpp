@@ -38,6 +38,7 @@ struct LabelPicture {
   std::string corner;  // a day cell's Gregorian day (ShowGregorianDay), "" for none
   bool enabled = true;
   bool selectedLook = false;  // the flat look of the selected day cell (S3 = 0)
+  bool outlined = false;      // today's mark (the control's MarkToday)
   platform::Color foreColor = 0;
   platform::Color backColor = platform::kButtonFaceColor;
 };

@@ -29,7 +29,13 @@ ParsedOptions ParseStartOptions(const QStringList& arguments) {
                                       QStringLiteral("FILE"));
   const QCommandLineOption window(QStringLiteral("window"),
                                   QStringLiteral("With --screenshot: render the whole window."));
-  parser.addOptions({nepali, horizontal, size, date, screenshot, window});
+  const QCommandLineOption today(QStringLiteral("today"),
+                                 QStringLiteral("Take this Gregorian date as today."),
+                                 QStringLiteral("YYYY-MM-DD"));
+  const QCommandLineOption set(QStringLiteral("set"),
+                               QStringLiteral("Set a property of the picker (repeatable)."),
+                               QStringLiteral("NAME=VALUE"));
+  parser.addOptions({nepali, horizontal, size, date, today, set, screenshot, window});
   parser.process(arguments);
   if (!parser.positionalArguments().isEmpty()) {
     return {std::nullopt,
@@ -47,6 +53,15 @@ ParsedOptions ParseStartOptions(const QStringList& arguments) {
   if (parser.isSet(date)) {
     options.date = ParseBsDateOption(parser.value(date));
     if (!options.date) return {std::nullopt, QStringLiteral("--date wants YYYY/MM/DD")};
+  }
+  if (parser.isSet(today)) {
+    options.today = QDate::fromString(parser.value(today), Qt::ISODate);
+    if (!options.today.isValid()) return {std::nullopt, QStringLiteral("--today wants YYYY-MM-DD")};
+  }
+  for (const QString& assignment : parser.values(set)) {
+    const qsizetype equals = assignment.indexOf(QLatin1Char('='));
+    if (equals <= 0) return {std::nullopt, QStringLiteral("--set wants NAME=VALUE")};
+    options.sets.emplace_back(assignment.left(equals), assignment.mid(equals + 1));
   }
   options.screenshotFile = parser.value(screenshot);
   options.wholeWindow = parser.isSet(window);
@@ -95,8 +110,19 @@ QString StartDemoWindow(const StartOptions& options, DemoWindow& window) {
 }
 
 QString ApplyStartOptions(const StartOptions& options, SauramitiWidget& picker) {
+  if (options.today.isValid()) {
+    picker.setToday(options.today);
+    picker.newDocument();  // a new instance reads today when it starts
+  }
   if (options.nepali) picker.setEnglish(false);
   if (options.horizontal) picker.setVertical(false);
+  for (const auto& [name, value] : options.sets) {
+    const QByteArray key = name.toUtf8();
+    if (picker.metaObject()->indexOfProperty(key.constData()) < 0) {
+      return QStringLiteral("--set: the picker has no property ") + name;
+    }
+    picker.setProperty(key.constData(), value);
+  }
   if (options.size) picker.resize(*options.size);
   if (options.date) {
     const BsDate& d = *options.date;

@@ -1,8 +1,11 @@
 // What sauramiti-qt is asked to do from its command line.
 //
 //   sauramiti-qt [--nepali] [--horizontal] [--size WxH] [--date YYYY/MM/DD]
-//                [--screenshot FILE [--window]]
+//                [--today YYYY-MM-DD] [--set NAME=VALUE ...] [--screenshot FILE [--window]]
 //
+// --today fixes the host's today (a Gregorian date) for the picker, which starts on it;
+// --set sets any of the widget's properties by name, as the property browser would
+// ("--set MarkToday=true --set MinDate=2081/01/10"), after the language and arrangement.
 // --nepali and --horizontal start the picker in Nepali and in the horizontal arrangement;
 // --size gives the picker's size in pixels (each side 1 to 10000; the default is the control's
 // design size, 5535 by 5220 twips), or the window's in the demo window; --date selects a BS date
@@ -12,12 +15,15 @@
 // --help and --version print their text and exit without needing a display.
 #pragma once
 
+#include <QDate>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <optional>
 #include <qt/demo/typed_values.hpp>
 #include <qt/sauramiti_widget.hpp>
+#include <utility>
+#include <vector>
 
 namespace sauramiti::qt::demo {
 
@@ -26,6 +32,8 @@ struct StartOptions {
   bool horizontal = false;
   std::optional<QSize> size;
   std::optional<BsDate> date;
+  QDate today;                                    // invalid: the clock
+  std::vector<std::pair<QString, QString>> sets;  // --set NAME=VALUE, in order
   QString screenshotFile;
   bool wholeWindow = false;
 };

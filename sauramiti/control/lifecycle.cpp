@@ -149,9 +149,12 @@ void Sauramiti::ReadProperties(platform::PropertyBag& bag) {
   state_->controls.Frame2->ToolTipText(Read(bag, h, PropertyNamed("ToolTipText")).ToString());
   // The extensions' keys come after every original one, so an older document is read exactly
   // as before; only a document that turns one on costs a second refresh.
-  // A document that asks for the published calendar has today read again in it.
+  // A document that asks for the published calendar has today read again in it; its date
+  // limits may then leave today outside, and the selection starts on the nearest allowed day,
+  // with no event, as loading fires none.
   if (ReadExtensions(bag, h, *this, s)) {
     if (s.Calendar != SauramitiRoutine::kModelCalendar) SelectToday(host_, s);
+    KeepSelectionWithinLimits();
     view::RefreshView(state_->view);
   }
 }

@@ -52,6 +52,7 @@
 #include <sauramiti/convert/calendar_methods.hpp>
 #include <sauramiti/platform/host.hpp>
 #include <sauramiti/view/control_state.hpp>
+#include <sauramiti/view/date_limits.hpp>
 #include <string_view>
 
 namespace sauramiti {
@@ -276,6 +277,36 @@ inline constexpr auto kPropertyTable = [] {
      [](const C& c) { return pv::Integer(c.Calendar()); },
      [](C& c, const V& v) { c.Calendar(v.ToInt16()); },
      [](R& r, const V& v) { r.Calendar = SauramitiRoutine::CheckedCalendarCode(v.ToInt16()); }},
+    {"MarkToday", PropertyType::Boolean, "False", true, true, ModeGuard::None,
+     "Returns/Sets whether today's day cell carries a mark of its own",
+     "MarkToday", kBooleanFalse, 20, kBooleanFalse,
+     "the whole view (RefreshView)", kPropertyChanged,
+     [](const C& c) { return pv::Boolean(c.MarkToday()); },
+     [](C& c, const V& v) { c.MarkToday(pv::BooleanBits(v)); },
+     [](R& r, const V& v) { r.MarkToday = v.ToBoolean(); }},
+    {"MinDate", PropertyType::String, "\"\" (no limit)", true, true, ModeGuard::None,
+     "Returns/Sets the earliest date the user may pick, yyyy/mm/dd (empty: no limit)",
+     "MinDate", kEmptyText, 21, kEmptyText,
+     "the selected date when outside the limits, then the whole view (RefreshView)",
+     kPropertyChanged,
+     [](const C& c) { return pv::Text(c.MinDate()); },
+     [](C& c, const V& v) { c.MinDate(v.ToString()); },
+     [](R& r, const V& v) { view::StoreDateLimit(r, true, v.ToString()); }},
+    {"MaxDate", PropertyType::String, "\"\" (no limit)", true, true, ModeGuard::None,
+     "Returns/Sets the latest date the user may pick, yyyy/mm/dd (empty: no limit)",
+     "MaxDate", kEmptyText, 22, kEmptyText,
+     "the selected date when outside the limits, then the whole view (RefreshView)",
+     kPropertyChanged,
+     [](const C& c) { return pv::Text(c.MaxDate()); },
+     [](C& c, const V& v) { c.MaxDate(v.ToString()); },
+     [](R& r, const V& v) { view::StoreDateLimit(r, false, v.ToString()); }},
+    {"HolidayForeColor", PropertyType::Long, "0 (black, as the weekdays)", true, true,
+     ModeGuard::None, "Returns/Sets the text colour of the Saturday day cells, Nepal's holiday",
+     "HolidayForeColor", kLongZero, 23, kLongZero,
+     "the whole view (RefreshView)", kPropertyChanged,
+     [](const C& c) { return pv::Long(c.HolidayForeColor()); },
+     [](C& c, const V& v) { c.HolidayForeColor(v.ToInt32()); },
+     [](R& r, const V& v) { r.HolidayForeColor = v.ToInt32(); }},
   });
 }();
 // clang-format on

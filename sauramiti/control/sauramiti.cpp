@@ -5,6 +5,7 @@
 #include <sauramiti/control/selected_date.hpp>
 #include <sauramiti/convert/calendar_methods.hpp>
 #include <sauramiti/convert/date_string_forms.hpp>
+#include <sauramiti/view/date_limits.hpp>
 #include <sauramiti/view/layout.hpp>
 
 namespace sauramiti {
@@ -24,13 +25,7 @@ void KeepSelectedDay(view::ControlState& s, const bs::calendar& previous) {
   }
   // Both calendars cover the same days, so the day has a date in the new one.
   const bs::year_month_day date = bs::from_kali_ahargana(bs::kali_ahargana(old, previous), cal);
-  const SauramitiRoutine::BsDateParts pieces{
-      static_cast<std::int16_t>(date.year()), static_cast<std::int16_t>(date.month()),
-      static_cast<std::int16_t>(date.day()),
-      static_cast<std::int16_t>(bs::weekday(date, cal).c_encoding() + 1)};
-  s.Value = SauramitiRoutine::MakeValueString(pieces.year, pieces.month, pieces.day, pieces.weekday,
-                                              s.Separator);
-  ApplySelectedDate(s, pieces);
+  StoreSelectedDate(s, date);
 }
 
 }  // namespace
@@ -189,6 +184,7 @@ void Sauramiti::JulianDate(double value) {
 std::string Sauramiti::Value() const { return state_->record.Value; }
 void Sauramiti::Value(const std::string& value) {
   guard::RequireRunTime(host_);
+  RequireWithinLimits(value);
   view::ControlState& s = state_->record;
   s.Value = value;  // taken as it comes; a text that holds no date reads as zeros
   ApplySelectedDate(s, s.Value);
@@ -204,20 +200,10 @@ bs::year_month_day Sauramiti::SelectedDate() const {
 
 void Sauramiti::SelectDate(const bs::year_month_day& date) {
   guard::RequireRunTime(host_);
-  view::ControlState& s = state_->record;
-  const bs::calendar& cal = SauramitiRoutine::CalendarOfCode(s.Calendar);
-  if (!date.ok(cal)) Raise(kInvalidProcedureCall);
-  const SauramitiRoutine::BsDateParts pieces{
-      static_cast<std::int16_t>(date.year()), static_cast<std::int16_t>(date.month()),
-      static_cast<std::int16_t>(date.day()),
-      static_cast<std::int16_t>(bs::weekday(date, cal).c_encoding() + 1)};
-  s.Value = SauramitiRoutine::MakeValueString(pieces.year, pieces.month, pieces.day, pieces.weekday,
-                                              s.Separator);
-  if (ValueReadsBack(pieces, s.Separator)) {
-    ApplySelectedDate(s, pieces);
-  } else {
-    ApplySelectedDate(s, s.Value);
-  }
+  const view::ControlState& s = state_->record;
+  if (!date.ok(SauramitiRoutine::CalendarOfCode(s.Calendar))) Raise(kInvalidProcedureCall);
+  RequireWithinLimits(date);
+  StoreSelectedDate(state_->record, date);
   if (host_.Enabled()) view::ShowSelectedDate(state_->view);
   host_.PropertyChanged("Value");
 }
@@ -280,7 +266,10 @@ void Sauramiti::Calendar(std::int16_t value) {
   view::ControlState& s = state_->record;
   const std::int16_t previous = s.Calendar;
   s.Calendar = SauramitiRoutine::CheckedCalendarCode(value);
-  if (value != previous) KeepSelectedDay(s, SauramitiRoutine::CalendarOfCode(previous));
+  if (value != previous) {
+    KeepSelectedDay(s, SauramitiRoutine::CalendarOfCode(previous));
+    view::RenameDateLimits(s, SauramitiRoutine::CalendarOfCode(previous));
+  }
   view::RefreshView(state_->view);
   host_.PropertyChanged("Calendar");
 }

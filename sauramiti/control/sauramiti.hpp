@@ -97,9 +97,20 @@ class Sauramiti {
   void ShowGregorianDay(std::int16_t value);
   // Extension: the calendar the instance follows, 0 the model (default), 1 the published one;
   // any other value is error 380. A change keeps the selected day (its Gregorian date) and
-  // names it in the new calendar.
+  // the days MinDate and MaxDate name, and names them in the new calendar.
   [[nodiscard]] std::int16_t Calendar() const;
   void Calendar(std::int16_t value);
+  // Extensions (picker_extensions.cpp): an outline on today's day cell; the earliest and latest
+  // day the user may pick ("yyyy/mm/dd", "" for no limit; a text that is no day is error 13, a
+  // lower limit after the upper one error 5); the text colour of the Saturday cells.
+  [[nodiscard]] std::int16_t MarkToday() const;
+  void MarkToday(std::int16_t value);
+  [[nodiscard]] std::string MinDate() const;
+  void MinDate(const std::string& value);
+  [[nodiscard]] std::string MaxDate() const;
+  void MaxDate(const std::string& value);
+  [[nodiscard]] std::int32_t HolidayForeColor() const;
+  void HolidayForeColor(std::int32_t value);
   [[nodiscard]] std::string Value() const;
   void Value(const std::string& value);
   [[nodiscard]] std::string EngStrDate() const;
@@ -161,6 +172,16 @@ class Sauramiti {
   [[nodiscard]] const view::ChildControls& Children() const;
 
  private:
+  // Error 5 unless the date lies within MinDate and MaxDate (always true without them).
+  void RequireWithinLimits(const std::string& value) const;
+  void RequireWithinLimits(const bs::year_month_day& date) const;
+  // Stores a new MinDate (lower) or MaxDate; moves the selection into the limits, redraws and
+  // fires the events.
+  void ChangeDateLimit(bool lower, const std::string& text);
+  // Moves the selected date to the nearest allowed day when it lies outside the limits; says
+  // whether it moved.
+  bool KeepSelectionWithinLimits();
+
   struct State;
   platform::Host& host_;
   std::unique_ptr<State> state_;

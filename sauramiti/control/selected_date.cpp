@@ -41,6 +41,21 @@ void ApplySelectedDate(view::ControlState& state, const SauramitiRoutine::BsDate
   ApplyPieces(state, date);
 }
 
+void StoreSelectedDate(view::ControlState& s, const bs::year_month_day& date) {
+  const bs::calendar& cal = SauramitiRoutine::CalendarOfCode(s.Calendar);
+  const SauramitiRoutine::BsDateParts pieces{
+      static_cast<std::int16_t>(date.year()), static_cast<std::int16_t>(date.month()),
+      static_cast<std::int16_t>(date.day()),
+      static_cast<std::int16_t>(bs::weekday(date, cal).c_encoding() + 1)};
+  s.Value = SauramitiRoutine::MakeValueString(pieces.year, pieces.month, pieces.day, pieces.weekday,
+                                              s.Separator);
+  if (ValueReadsBack(pieces, s.Separator)) {
+    ApplySelectedDate(s, pieces);
+  } else {
+    ApplySelectedDate(s, s.Value);
+  }
+}
+
 bool ValueReadsBack(const SauramitiRoutine::BsDateParts& date, std::int32_t sepCode) noexcept {
   return sepCode >= 0 && sepCode <= 3 && date.year >= 0 && date.year <= 9999 && date.month >= 0 &&
          date.month <= 99 && date.day >= 0 && date.day <= 99 && date.weekday >= 0 &&

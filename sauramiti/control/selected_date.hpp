@@ -13,6 +13,7 @@
 // written before keep their new values, the later ones their old values.
 #pragma once
 
+#include <sauramiti/chrono/year_month_day.hpp>
 #include <sauramiti/convert/date_string_forms.hpp>
 #include <sauramiti/view/control_state.hpp>
 #include <string>
@@ -26,6 +27,11 @@ void ApplySelectedDate(view::ControlState& state, const std::string& value);
 // The same for a Value text whose four pieces the caller already holds as numbers (it has just
 // written the text from them): nothing is read back from the text.
 void ApplySelectedDate(view::ControlState& state, const SauramitiRoutine::BsDateParts& date);
+
+// Makes the day of the calendar `date` the selected date: its Value string (the record's
+// separator, the date's own weekday), then every field derived from it. Nothing is redrawn and no
+// event is raised.
+void StoreSelectedDate(view::ControlState& state, const bs::year_month_day& date);
 
 // Whether the Value text MakeValueString writes from `date` with separator `sepCode` reads back
 // to the same pieces: a separator of one character (codes 0 to 3), a year of 0 to 9999 and a

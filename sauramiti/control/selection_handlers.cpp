@@ -17,6 +17,7 @@
 #include <sauramiti/control/instance_parts.hpp>
 #include <sauramiti/control/selected_date.hpp>
 #include <sauramiti/convert/date_string_forms.hpp>
+#include <sauramiti/view/date_limits.hpp>
 #include <sauramiti/view/name_tables.hpp>
 
 namespace sauramiti {
@@ -74,6 +75,12 @@ void Sauramiti::lblDay_Click(std::int16_t Index) {
   const std::string yearText = c.cboYear->Text();
   const std::string monthText = c.CBoMonth->Text();
   if (yearText.empty() || monthText.empty()) return;
+  // With MinDate or MaxDate set, the cells outside are disabled, and a disabled cell takes no
+  // click even when the handler is called directly.
+  if (view::HasDateLimits(s) && Index >= 0 && static_cast<std::size_t>(Index) < c.lblDay.size() &&
+      !c.lblDay[static_cast<std::size_t>(Index)]->Enabled()) {
+    return;
+  }
 
   s.year = YearFromText(yearText);
   s.month = To16(Add32(c.CBoMonth->ListIndex(), 1));

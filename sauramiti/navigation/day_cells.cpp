@@ -27,6 +27,19 @@ int LastDayShown(const view::ChildControls& children) {
   return last;
 }
 
+int FirstDayShown(const view::ChildControls& children) {
+  int first = 0;
+  for (int cell = 0; cell < kDayCells; ++cell) {
+    const int day = DayShown(children, cell);
+    if (day > 0 && (first == 0 || day < first)) first = day;
+  }
+  return first;
+}
+
+int ClampToDaysShown(const view::ChildControls& children, int day) {
+  return std::clamp(day, std::max(1, FirstDayShown(children)), std::max(1, LastDayShown(children)));
+}
+
 int CellOfDay(const view::ChildControls& children, int day) {
   if (day < 1) return -1;
   for (int cell = 0; cell < kDayCells; ++cell) {

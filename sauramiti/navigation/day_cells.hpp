@@ -30,6 +30,11 @@ enum class GridStep { Left, Right, Up, Down };
 [[nodiscard]] int DayShown(const view::ChildControls& children, int cell);
 // The highest day shown (0 when the grid shows none).
 [[nodiscard]] int LastDayShown(const view::ChildControls& children);
+// The lowest day shown (0 when the grid shows none): 1 but where the control's MinDate disables
+// the month's first days.
+[[nodiscard]] int FirstDayShown(const view::ChildControls& children);
+// `day` moved into the days shown, first to last (1 when the grid shows none).
+[[nodiscard]] int ClampToDaysShown(const view::ChildControls& children, int day);
 // The first cell showing `day`, -1 when none does.
 [[nodiscard]] int CellOfDay(const view::ChildControls& children, int day);
 // The cell with the selected day's look (flat, S3 = 0), -1 when none has it.

@@ -45,7 +45,7 @@ Result Navigator::Perform(Action action) {
     case Action::NextYear:
       return TurnThen(TurnYear(Children(), actions_, 1));
     case Action::FirstDay:
-      return GoToDay(1);
+      return GoToDay(std::max(1, FirstDayShown(Children())));
     case Action::LastDay:
       return GoToDay(std::max(1, LastDayShown(Children())));
     case Action::BackToStart:
@@ -83,6 +83,8 @@ Result Navigator::StepDays(int days) {
   if (last == 0) return Refuse(Refusal::NoDaysOnPage);
   const int target = day_ + days;  // day_ and days are small: [-7, 106]
   if (target >= 1 && target <= last) {
+    // A day of the month that is not shown lies before MinDate: the step is refused.
+    if (CellOfDay(Children(), target) < 0) return Refuse(Refusal::OutsideLimits);
     day_ = target;
     return Result::Done;
   }
@@ -94,6 +96,8 @@ Result Navigator::StepDays(int days) {
   // Past the end: as many days into the next month as the step went past the last day; before
   // the start: as many days back from the previous month's end.
   day_ = step > 0 ? std::min(target - last, newLast) : std::max(1, newLast + target);
+  // Past a date limit in the new month, the focus stops on the last day allowed.
+  day_ = ClampToDaysShown(Children(), day_);
   return Result::Done;
 }
 
@@ -105,7 +109,7 @@ Result Navigator::StepCells(int stride) {
 Result Navigator::TurnThen(Refusal turned) {
   if (turned != Refusal::None) return Refuse(turned);
   if (model_ == FocusModel::Days) {
-    day_ = std::clamp(day_, 1, std::max(1, LastDayShown(Children())));
+    day_ = ClampToDaysShown(Children(), day_);
   } else {
     cell_ = SettleFocus(cell_, CellEnabled());
   }
@@ -130,7 +134,7 @@ Result Navigator::GoToStart() {
   if (const Refusal refused = GoToPage(Children(), actions_, start_); refused != Refusal::None) {
     return Refuse(refused);
   }
-  FocusOnDay(std::clamp(startDay_, 1, std::max(1, LastDayShown(Children()))));
+  FocusOnDay(ClampToDaysShown(Children(), startDay_));
   return Result::Done;
 }
 
@@ -186,7 +190,7 @@ void Navigator::FocusOnCell(int cell) {
 void Navigator::SettleOnCell() {
   const std::function<bool(int)> enabled = CellEnabled();
   if (model_ == FocusModel::Days) {
-    day_ = std::clamp(day_, 1, std::max(1, LastDayShown(Children())));
+    day_ = ClampToDaysShown(Children(), day_);
     return;
   }
   int preferred = cell_;

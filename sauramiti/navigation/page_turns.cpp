@@ -1,3 +1,4 @@
+#include <sauramiti/navigation/day_cells.hpp>
 #include <sauramiti/navigation/page_turns.hpp>
 
 namespace sauramiti::navigation {
@@ -12,9 +13,20 @@ Refusal Choose(platform::UserActions& actions, std::string_view list, std::int32
              : Refusal::ChoiceNotTaken;
 }
 
-}  // namespace
+// A turn that leaves a page with days for one without any (every day outside the date limits)
+// goes back and is refused.
+template <typename Turn>
+Refusal KeepingDays(const view::ChildControls& children, platform::UserActions& actions,
+                    Turn turn) {
+  const Page from = PageShown(children);
+  const bool hadDays = LastDayShown(children) > 0;
+  if (const Refusal refused = turn(); refused != Refusal::None) return refused;
+  if (!hadDays || LastDayShown(children) > 0) return Refusal::None;
+  if (const Refusal back = GoToPage(children, actions, from); back != Refusal::None) return back;
+  return Refusal::OutsideLimits;
+}
 
-Refusal TurnYear(const view::ChildControls& children, platform::UserActions& actions, int step) {
+Refusal YearTurn(const view::ChildControls& children, platform::UserActions& actions, int step) {
   const platform::ComboBox& years = *children.cboYear;
   const std::int32_t index = years.ListIndex();
   if (index < 0) return Refusal::YearNotInList;
@@ -24,17 +36,27 @@ Refusal TurnYear(const view::ChildControls& children, platform::UserActions& act
   return Choose(actions, platform::kYearListName, next);
 }
 
-Refusal TurnMonth(const view::ChildControls& children, platform::UserActions& actions, int step) {
+Refusal MonthTurn(const view::ChildControls& children, platform::UserActions& actions, int step) {
   const platform::ComboBox& months = *children.CBoMonth;
   const std::int32_t index = months.ListIndex();
   if (index < 0) return Refusal::NoMonthChosen;
   const std::int32_t next = index + step;
   if (next >= 0 && next < months.ListCount())
     return Choose(actions, platform::kMonthListName, next);
-  if (const Refusal refused = TurnYear(children, actions, step); refused != Refusal::None) {
+  if (const Refusal refused = YearTurn(children, actions, step); refused != Refusal::None) {
     return refused;
   }
   return Choose(actions, platform::kMonthListName, step > 0 ? 0 : months.ListCount() - 1);
+}
+
+}  // namespace
+
+Refusal TurnYear(const view::ChildControls& children, platform::UserActions& actions, int step) {
+  return KeepingDays(children, actions, [&] { return YearTurn(children, actions, step); });
+}
+
+Refusal TurnMonth(const view::ChildControls& children, platform::UserActions& actions, int step) {
+  return KeepingDays(children, actions, [&] { return MonthTurn(children, actions, step); });
 }
 
 Page PageShown(const view::ChildControls& children) {

@@ -4,7 +4,9 @@
 // host's user-action call, so the list's Click handler refills the grid exactly as a choice with
 // the mouse does. Past the last month (Chaitra) or before the first (Vaishaka) the year list
 // turns first, then the month list chooses its first or last entry. A turn the lists cannot make
-// (no entry chosen, the end of the year list) changes nothing and says why.
+// (no entry chosen, the end of the year list) changes nothing and says why. So does a turn from
+// a page that shows days to one that shows none, which only the control's date limits (MinDate,
+// MaxDate) make: the lists go back to the page the turn started from.
 #pragma once
 
 #include <cstdint>

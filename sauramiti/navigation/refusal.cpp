@@ -28,6 +28,8 @@ std::string_view RefusalText(Refusal refusal) noexcept {
       return "the control did not take the click";
     case Refusal::ChoiceNotTaken:
       return "the list did not take the choice";
+    case Refusal::OutsideLimits:
+      return "no day there lies within the allowed dates";
   }
   return "";
 }

@@ -19,6 +19,7 @@ enum class Refusal : std::int32_t {
   NoDayToPick = 9,      // no cell shows the focused day
   ClickNotTaken = 10,   // the focused cell did not take the click
   ChoiceNotTaken = 11,  // a list did not take the choice of an entry
+  OutsideLimits = 12,   // the page or day lies outside the control's MinDate and MaxDate
 };
 
 [[nodiscard]] std::string_view RefusalText(Refusal refusal) noexcept;

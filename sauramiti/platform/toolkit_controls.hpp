@@ -77,6 +77,10 @@ class Label : public ChildControl, public HasFont {
   // of a day cell when the control's ShowGregorianDay extension is on.
   [[nodiscard]] virtual std::string CornerText() const = 0;
   virtual void CornerText(const std::string& text) = 0;
+  // An outline around the label, apart from its border and its colours: the mark of today's
+  // day cell when the control's MarkToday extension is on (false for every other label).
+  [[nodiscard]] virtual bool Outlined() const = 0;
+  virtual void Outlined(bool outlined) = 0;
 
   // Called when the user clicks the label while it is enabled.
   virtual void OnClick(std::function<void()> handler) = 0;

@@ -43,6 +43,14 @@ struct ControlState {
   std::int16_t SixWeeks = 0;          // 42 day cells in six weeks
   std::int16_t ShowGregorianDay = 0;  // each day cell also carries its Gregorian day
   std::int16_t Calendar = 0;          // 1: the published calendar's months (calendar_methods.hpp)
+  std::int16_t MarkToday = 0;         // today's day cell carries an outline
+  // The earliest and latest day the user may pick, "yyyy/mm/dd" ("" for no limit), and the same
+  // as numbers yyyymmdd (0 for no limit), which the view compares the cells' days with.
+  std::string MinDate;
+  std::string MaxDate;
+  std::int32_t MinDateKey = 0;
+  std::int32_t MaxDateKey = 0;
+  std::int32_t HolidayForeColor = 0;  // the Saturday cells' text colour; 0 is the weekdays' black
 
   // The view's own per-instance values.
   std::string EnglishPanelTitle;

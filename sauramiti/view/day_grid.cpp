@@ -9,6 +9,7 @@
 #include <sauramiti/chrono.hpp>
 #include <sauramiti/convert/calendar_methods.hpp>
 #include <sauramiti/platform/colors.hpp>
+#include <sauramiti/view/date_limits.hpp>
 #include <sauramiti/view/month_view.hpp>
 #include <sauramiti/view/name_tables.hpp>
 #include <string>
@@ -39,17 +40,21 @@ std::string HeaderCaption(const std::string& name, std::int32_t weekDayStyle,
 }
 
 // "April/May 2002", "December 2002/January 2003" or "May 2002": the Gregorian months from
-// `first` to `last`, in the current language's names.
-std::string MonthsBetween(std::chrono::year_month_day first, std::chrono::year_month_day last) {
+// `first` to `last`, in the current language's names. The Nepali names are texts for the legacy
+// Nepali font, where "/" is the letter ra: there the months are joined by "-", which that font
+// draws as itself ("मे-जुन २००२").
+std::string MonthsBetween(std::chrono::year_month_day first, std::chrono::year_month_day last,
+                          std::int16_t english) {
   const auto name = [](std::chrono::year_month_day d) {
     return SauramitiRoutine::EnglishMonthNames[static_cast<unsigned>(d.month())];
   };
   const auto year = [](std::chrono::year_month_day d) {
     return std::to_string(static_cast<int>(d.year()));
   };
+  const std::string join = english != 0 ? "/" : "-";
   if (first.year() != last.year())
-    return name(first) + " " + year(first) + "/" + name(last) + " " + year(last);
-  if (first.month() != last.month()) return name(first) + "/" + name(last) + " " + year(last);
+    return name(first) + " " + year(first) + join + name(last) + " " + year(last);
+  if (first.month() != last.month()) return name(first) + join + name(last) + " " + year(last);
   return name(first) + " " + year(first);
 }
 
@@ -73,9 +78,45 @@ void ShowGregorianDays(ViewContext& view, std::int16_t year, std::int16_t month)
     lastDay = std::max(lastDay, d);
   }
   if (lastDay == 0) return;
-  view.state.GregorianMonthsShown =
-      MonthsBetween(std::chrono::year_month_day{day1},
-                    std::chrono::year_month_day{day1 + std::chrono::days{lastDay - 1}});
+  view.state.GregorianMonthsShown = MonthsBetween(
+      std::chrono::year_month_day{day1},
+      std::chrono::year_month_day{day1 + std::chrono::days{lastDay - 1}}, view.state.English);
+}
+
+// The text colour of a day cell without the highlight: the weekdays' black, or on Saturday,
+// Nepal's weekly holiday, the HolidayForeColor extension (black by default).
+platform::Color CellForeColor(const ControlState& state, std::size_t cell) {
+  return cell % 7 == 6 ? static_cast<platform::Color>(state.HolidayForeColor) : kBlack;
+}
+
+// Today's BS date as yyyymmdd, 0 when the typed date cannot place the host's day.
+std::int32_t TodayKey(platform::Host& host) {
+  const platform::LocalDate today = host.Today();
+  if (today.year < 1) return 0;
+  const std::chrono::year_month_day ad{std::chrono::year{today.year},
+                                       std::chrono::month{static_cast<unsigned>(today.month)},
+                                       std::chrono::day{static_cast<unsigned>(today.day)}};
+  if (!ad.ok()) return 0;
+  const bs::year_month_day date = bs::from_sys_days(std::chrono::sys_days{ad});
+  if (!date.ok()) return 0;
+  return DateKey(static_cast<int>(date.year()), static_cast<std::int32_t>(unsigned{date.month()}),
+                 static_cast<std::int32_t>(unsigned{date.day()}));
+}
+
+// The extensions that mark the filled cells of BS month (year, month): days outside MinDate and
+// MaxDate disabled (they keep their number, drawn disabled), today's cell outlined.
+void MarkFilledCells(ViewContext& view, std::int16_t year, std::int16_t month) {
+  const ControlState& state = view.state;
+  const bool limited = HasDateLimits(state);
+  const std::int32_t today = state.MarkToday != 0 ? TodayKey(view.host) : 0;
+  if (!limited && today == 0) return;
+  for (std::size_t j = 0; j < ShownDayCells(state); ++j) {
+    platform::Label& cell = *view.controls.lblDay[j];
+    if (!cell.Enabled()) continue;
+    const auto day = static_cast<std::int32_t>(ParseLeadingNumber(cell.Caption()));
+    if (limited && !WithinLimits(state, year, month, day)) cell.Enabled(false);
+    if (today != 0 && DateKey(year, month, day) == today) cell.Outlined(true);
+  }
 }
 
 }  // namespace
@@ -98,9 +139,10 @@ void ClearGrid(ViewContext& view, std::int16_t cellsEnabled) {
     cell->Caption("");
     cell->Enabled(cellsEnabled != 0);
     cell->BackColor(platform::kButtonFaceColor);
-    cell->ForeColor(kBlack);
+    cell->ForeColor(CellForeColor(view.state, j));
     cell->ToolTipText("Click on the Desired Date");
     cell->CornerText("");
+    cell->Outlined(false);
   }
 }
 
@@ -137,6 +179,7 @@ void FillMonthGrid(ViewContext& view, std::int16_t year, std::int16_t month) {
     platform::Label& dayCell = DayCellAt(c, j);
     if (dayCell.Caption().empty()) dayCell.Enabled(false);
   }
+  MarkFilledCells(view, year, month);
   if (view.state.ShowGregorianDay != 0) ShowGregorianDays(view, year, month);
 }
 
@@ -161,7 +204,7 @@ void SetCellHighlight(ViewContext& view, std::int16_t cell, std::int16_t selecte
   } else {
     label.S3(kRaised);
     label.BackColor(platform::kButtonFaceColor);
-    label.ForeColor(kBlack);
+    label.ForeColor(CellForeColor(view.state, static_cast<std::size_t>(cell)));  // cell >= 0 here
   }
 }
 

@@ -88,10 +88,14 @@ void ShowSelectedDate(ViewContext& view) {
 
 void ShowDatePanels(ViewContext& view) {
   view.controls.Label1->Caption(view.state.DateValue);
-  // With ShowGregorianDay on, the Gregorian months of the shown BS month follow the date.
+  // With ShowGregorianDay on, the Gregorian months of the shown BS month follow the date: in
+  // parentheses in English; after a comma in Nepali, whose legacy font draws "(" and ")" as
+  // letters but a comma as itself.
   const ControlState& state = view.state;
   if (state.ShowGregorianDay != 0 && !state.GregorianMonthsShown.empty()) {
-    view.controls.Label2->Caption(state.EngStrDate + " (" + state.GregorianMonthsShown + ")");
+    view.controls.Label2->Caption(state.English != 0
+                                      ? state.EngStrDate + " (" + state.GregorianMonthsShown + ")"
+                                      : state.EngStrDate + ", " + state.GregorianMonthsShown);
   } else {
     view.controls.Label2->Caption(state.EngStrDate);
   }

@@ -1,5 +1,6 @@
 #include <sauramiti/base/checked_arithmetic.hpp>
 #include <sauramiti/base/runtime_error.hpp>
+#include <sauramiti/view/date_limits.hpp>
 #include <sauramiti/view/month_view.hpp>
 #include <sauramiti/view/name_tables.hpp>
 #include <string>
@@ -17,7 +18,8 @@ void FillYearList(ViewContext& view) {
   // infinite MaxYear. A NaN MaxYear compares false and appends nothing.
   const double maxYear = state.MaxYear.ToDouble();
   for (std::int16_t y = state.MinYear; y <= maxYear; y = Add16(y, 1)) {
-    list.AddItem(std::to_string(y));
+    // With MinDate or MaxDate set, a year without an allowed day is left out.
+    if (YearHasAllowedDay(state, y)) list.AddItem(std::to_string(y));
   }
   // The selected year is shown even when the list does not hold it.
   if (view.host.Enabled()) list.Text(std::to_string(state.year));

@@ -68,10 +68,15 @@ TEST(ScriptProperties, EveryTableEntryIsReadWithItsTypeAndSetAsItsGuardAllows) {
     for (const PropertyEntry& p : kPropertyTable) {
       const std::string name(p.name);
       SCOPED_TRACE(name + (runTime ? " at run time" : " at design time"));
-      // Calendar takes only 0 and 1: its sample is the published calendar.
-      const auto [let, printed] = p.name == "Calendar"
-                                      ? std::pair<std::string, std::string>{"1", "Integer 1"}
-                                      : LetAndPrinted(p.type);
+      auto [let, printed] = LetAndPrinted(p.type);
+      if (name == "Calendar") {  // Calendar takes only 0 and 1: its sample is the published one
+        let = "1";
+        printed = "Integer 1";
+      }
+      if (name == "MinDate" || name == "MaxDate") {  // a date limit takes a day of the calendar
+        let = "\"2059/01/15\"";
+        printed = "String \"2059/01/15\"";
+      }
       std::string err;
       const std::string out =
           RunScriptText(std::string("clock 2002-04-14\nnew\nmode ") + (runTime ? "run" : "design") +

@@ -104,6 +104,24 @@ TEST_F(CalendarTest, AChangeKeepsTheDayAndNamesItInTheNewCalendar) {
   }
 }
 
+// The date limits name days of the instance's calendar, and a change of calendar keeps their
+// days as it keeps the selected one, so a selection within them stays within them.
+TEST_F(CalendarTest, TheDateLimitsFollowTheCalendar) {
+  control.Calendar(1);
+  control.MaxDate("2082/03/32");  // Asar 2082 has 32 days only in the published calendar
+  control.SelectDate({2082, 3, 32});
+  control.Calendar(0);
+  EXPECT_EQ(control.MaxDate(), "2082/04/01");
+  EXPECT_EQ(control.Value(), "2082/04/01/4");
+  control.MinDate("2082/04/01");
+  control.Calendar(1);
+  EXPECT_EQ(control.MinDate(), "2082/03/32");
+  EXPECT_EQ(control.MaxDate(), "2082/03/32");
+  EXPECT_EQ(control.Value(), "2082/03/32/4");
+  control.Calendar(0);
+  EXPECT_EQ(ErrorNumberOf([&] { control.MaxDate("2082/03/32"); }), kTypeMismatch);
+}
+
 // A Value that names no day of the old calendar (a host may set any text) is kept as it is.
 TEST_F(CalendarTest, AValueThatIsNoDayIsKept) {
   for (const char* value : {"2082/04/40/5", "2082/03/32/9", "abc"}) {

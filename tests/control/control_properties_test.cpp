@@ -216,13 +216,15 @@ TEST_F(PropertiesTest, SavingWritesTheKeysInOrderLeavingOutDefaultsAndLoadingRea
             "ShowEnglishDate:Empty Value:String* EngStrDate:String* JulianDate:Double* "
             "EnglishDateStyle:Long WeekDayStyle:Long Separator:Long ToolTipText:String* "
             // The extensions' keys follow, at their defaults: handed over, never stored.
-            "SixWeeks:Boolean ShowGregorianDay:Boolean Calendar:Integer ");
+            "SixWeeks:Boolean ShowGregorianDay:Boolean Calendar:Integer MarkToday:Boolean "
+            "MinDate:String MaxDate:String HolidayForeColor:Long ");
   Sauramiti loaded(host);
   loaded.ReadProperties(bag);
   EXPECT_EQ(bag.reads,
             "English Enabled MaxYear MinYear Vertical EnglishFont NepaliFont DateValue DateAD "
             "UjjainAhargana EngStrDate JulianDate EnglishDateStyle WeekDayStyle Separator "
-            "ToolTipText SixWeeks ShowGregorianDay Calendar ");
+            "ToolTipText SixWeeks ShowGregorianDay Calendar MarkToday MinDate MaxDate "
+            "HolidayForeColor ");
 }
 
 // Settings survive a save and a load; the selected date is today's again, whatever was saved.

@@ -36,9 +36,12 @@ TEST_F(PropertyTableTest, EveryEntryRoundTripsInTheModesItsGuardAllowsAndIsRefus
       host.inner.SetUserMode(runTime);
       const bool readRefused = runTime && p.guard == ModeGuard::DesignTimeOnly;
       const Variant before = readRefused ? Variant() : p.get(control);
-      // Calendar takes only 0 and 1: its sample is the published calendar.
-      const Variant sample =
-          p.name == "Calendar" ? Variant::Integer(std::int16_t{1}) : SampleValue(p.type);
+      // Calendar takes only 0 and 1: its sample is the published calendar. A date limit takes
+      // only a day of the calendar; these keep today (2059/01/01) allowed.
+      const Variant sample = p.name == "Calendar"  ? Variant::Integer(std::int16_t{1})
+                             : p.name == "MinDate" ? Variant::String("2058/12/01")
+                             : p.name == "MaxDate" ? Variant::String("2059/01/15")
+                                                   : SampleValue(p.type);
       Events();
       const std::int32_t error = ErrorNumberOf([&] { p.let(control, sample); });
       EXPECT_EQ(error, ExpectedLetError(p.guard, runTime));
@@ -114,7 +117,8 @@ TEST_F(PropertyTableTest, LoadingReadsTheEntriesInTheirLoadPositionsWithTheirDef
   ASSERT_EQ(bag.reads.size(), loaded.size());
   for (std::size_t i = 0; i < loaded.size(); ++i) {
     const PropertyEntry& p = *loaded[i];
-    EXPECT_EQ(p.loadPosition, static_cast<int>(i) + 1) << p.name;  // no gaps, no repeats
+    // 1, 2, 3 ... with no repeats and no gaps.
+    EXPECT_EQ(p.loadPosition, static_cast<int>(i) + 1) << p.name;
     EXPECT_EQ(bag.reads[i].first, p.savedKey) << i;
     const Variant want = p.readDefault.ToVariant(host);
     EXPECT_TRUE(SameSetting(bag.reads[i].second, want)) << p.name;

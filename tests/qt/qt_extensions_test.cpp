@@ -96,5 +96,68 @@ TEST_F(ExtensionsTest, ShowGregorianDayPaintsTheGregorianDayInACorner) {
   EXPECT_EQ(widget_.label("Label2")->ShownCaption(), panel);
 }
 
+// Whether any pixel of `image` has exactly the colour `rgb`.
+bool HasColour(const QImage& image, QRgb rgb) {
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if ((image.pixel(x, y) & 0xFFFFFFU) == (rgb & 0xFFFFFFU)) return true;
+    }
+  }
+  return false;
+}
+
+// Today (28 April 2002, Vaishaka 15, cell 14) is framed in a colour of its own, apart from the
+// selection, which has moved to day 3.
+TEST_F(ExtensionsTest, MarkTodayFramesTodaysCell) {
+  widget_.setValue("2059/01/03/3");
+  const QRgb frame = qRgb(0xD0, 0x40, 0x00);
+  EXPECT_FALSE(HasColour(Cell(14).Widget()->grab().toImage(), frame));
+  widget_.setMarkToday(true);
+  EXPECT_TRUE(widget_.markToday());
+  EXPECT_TRUE(Cell(14).Outlined());
+  EXPECT_TRUE(HasColour(Cell(14).Widget()->grab().toImage(), frame));
+  EXPECT_FALSE(HasColour(Cell(2).Widget()->grab().toImage(), frame));
+  widget_.setMarkToday(false);
+  EXPECT_FALSE(HasColour(Cell(14).Widget()->grab().toImage(), frame));
+}
+
+// Days outside the limits are disabled widgets: a mouse click picks nothing.
+TEST_F(ExtensionsTest, DateLimitsDisableTheCellsOutside) {
+  widget_.setMinDate("2059/01/10");
+  widget_.setMaxDate("2059/01/20");
+  EXPECT_EQ(widget_.minDate(), "2059/01/10");
+  EXPECT_EQ(widget_.maxDate(), "2059/01/20");
+  EXPECT_FALSE(Cell(4).Widget()->isEnabled());
+  EXPECT_TRUE(Cell(9).Widget()->isEnabled());
+  EXPECT_FALSE(Cell(20).Widget()->isEnabled());
+  QTest::mouseClick(Cell(4).Widget(), Qt::LeftButton);
+  EXPECT_EQ(widget_.property("Day").toInt(), 15);
+  QTest::mouseClick(Cell(11).Widget(), Qt::LeftButton);
+  EXPECT_EQ(widget_.property("Day").toInt(), 12);
+  widget_.setValue("2059/01/25/4");  // refused: the widget reports it, the date stays
+  EXPECT_EQ(widget_.property("Day").toInt(), 12);
+}
+
+// The Saturday cells are drawn in the holiday colour; the weekdays keep black.
+TEST_F(ExtensionsTest, HolidayForeColorDrawsSaturdays) {
+  EXPECT_EQ(widget_.holidayForeColor(), 0);
+  widget_.setHolidayForeColor(0x0000C0);  // the control's 0x00BBGGRR: a dark red
+  EXPECT_EQ(widget_.holidayForeColor(), 0xC0);
+  EXPECT_EQ(Cell(6).ForeColor(), 0x0000C0U);
+  EXPECT_EQ(Cell(5).ForeColor(), 0U);
+  EXPECT_TRUE(HasColour(Cell(6).Widget()->grab().toImage(), qRgb(0xC0, 0, 0)));
+  EXPECT_FALSE(HasColour(Cell(5).Widget()->grab().toImage(), qRgb(0xC0, 0, 0)));
+}
+
+// In Nepali, the panel's Gregorian months are joined by characters the legacy font draws as
+// themselves, so the Devanagari shown has no stray letters where "(", "/" and ")" would be.
+TEST_F(ExtensionsTest, NepaliGregorianMonthsReadAsMonths) {
+  widget_.setEnglish(false);
+  widget_.setShowGregorianDay(true);
+  const QString panel = widget_.label("Label2")->ShownCaption();
+  EXPECT_TRUE(panel.contains(QString::fromUtf8("अप्रिल-मे"))) << panel.toStdString();
+  EXPECT_FALSE(panel.contains(QString::fromUtf8("ढ"))) << panel.toStdString();
+}
+
 }  // namespace
 }  // namespace sauramiti::qt

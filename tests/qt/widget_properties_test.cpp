@@ -53,6 +53,16 @@ TEST(WidgetProperties, EveryTableEntryIsAQtPropertyWithItsBrowsedFlagAndHelpText
   EXPECT_EQ(WidgetOwnProperties(), tableNames) << "the widget's properties are the table's";
 }
 
+QVariant QtSample(PropertyType type);
+
+// A date limit takes only a day of the calendar, one that keeps today allowed.
+QVariant QtSampleFor(const PropertyEntry& p) {
+  if (p.name == "Calendar") return 1;  // takes only 0 and 1: the published calendar
+  if (p.name == "MinDate") return QString("2000/01/01");
+  if (p.name == "MaxDate") return QString("2099/01/15");
+  return QtSample(p.type);
+}
+
 QVariant QtSample(PropertyType type) {
   switch (type) {
     case PropertyType::Boolean:
@@ -96,8 +106,7 @@ TEST(WidgetProperties, EveryEntryRoundTripsThroughQtPropertiesWithItsGuard) {
     for (const PropertyEntry& p : kPropertyTable) {
       SCOPED_TRACE(std::string(p.name) + (runTime ? " at run time" : " at design time"));
       errors.clear();
-      // Calendar takes only 0 and 1: its sample is the published calendar.
-      const QVariant sample = p.name == "Calendar" ? QVariant(1) : QtSample(p.type);
+      const QVariant sample = QtSampleFor(p);
       const QVariant before = widget.property(p.name.data());
       widget.setProperty(p.name.data(), sample);
       const QVariant after = widget.property(p.name.data());
@@ -145,7 +154,7 @@ TEST(WidgetProperties, TheBrowserEditsEachBrowsedEntryThroughTheTableAtDesignTim
     const demo::Editor editor = p.editor;
     EXPECT_EQ(editor == demo::Editor::Check, entry.type == PropertyType::Boolean);
     EXPECT_EQ(editor == demo::Editor::Font, entry.type == PropertyType::Font);
-    const QVariant sample = entry.name == "Calendar" ? QVariant(1) : QtSample(entry.type);
+    const QVariant sample = QtSampleFor(entry);
     p.let(widget.control(), FromQVariant(sample));
     EXPECT_TRUE(SameQtSetting(ToQVariant(p.get(widget.control())), sample));
   }

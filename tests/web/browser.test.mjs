@@ -359,3 +359,36 @@ test("the calendar attribute follows the published calendar as the native contro
   assert.equal((await state()).value, "2082/04/01/4");
   await page.close();
 });
+
+test("MarkToday, the date limits and HolidayForeColor reach the element's cells", async () => {
+  // Today is 28 April 2002, Vaishaka 15 of 2059, in cell 14; Vaishaka 2059 starts on a Sunday.
+  const page = await openPicker();
+  const set = (name, value) => page.evaluate(([n, v]) => document.getElementById("picker").setAttribute(n, v), [name, value]);
+  const cell = (j) => page.evaluate((k) => {
+    const node = document.getElementById("picker").shadowRoot.querySelector(`[data-cell="${k}"]`);
+    return { marked: node.classList.contains("marked-today"), current: node.getAttribute("aria-current"),
+      disabled: node.getAttribute("aria-disabled"), color: node.style.color };
+  }, j);
+  const click = (j) => page.evaluate((k) =>
+    document.getElementById("picker").shadowRoot.querySelector(`[data-cell="${k}"]`).click(), j);
+  const day = () => page.evaluate(() => document.getElementById("picker").Day);
+  assert.equal((await cell(14)).marked, false);
+  await set("mark-today", "");
+  await set("min-date", "2059/01/10");
+  await set("max-date", "2059/01/20");
+  await set("holiday-fore-color", "#c00000");
+  assert.deepEqual([(await cell(14)).marked, (await cell(14)).current], [true, "date"]);
+  assert.equal((await cell(13)).marked, false);
+  assert.equal((await cell(4)).disabled, "true");
+  assert.equal((await cell(11)).disabled, null);
+  assert.equal((await cell(21)).disabled, "true");
+  assert.match((await cell(13)).color, /C00000/i);  // Saturday the 14th
+  assert.doesNotMatch((await cell(12)).color, /C00000/i);
+  assert.equal(await page.evaluate(() => document.getElementById("picker").MaxDate), "2059/01/20");
+  await click(11);
+  assert.equal(await day(), 12);
+  await click(4);  // outside the limits: nothing is picked
+  assert.equal(await day(), 12);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});

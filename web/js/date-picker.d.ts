@@ -51,10 +51,17 @@ export class SauramitiDatePicker extends HTMLElement {
   WeekDayStyle: number;
   Separator: number;
   ToolTipText: string;
+  // Extensions beyond the original 21.
+  SixWeeks: boolean;
+  ShowGregorianDay: boolean;
   /** Extension: 0 the model (default), 1 the published calendar; also takes "model"/"published". */
   Calendar: number;
   /** The same by name. */
   calendar: "model" | "published" | undefined;
+  MarkToday: boolean;
+  MinDate: string;
+  MaxDate: string;
+  HolidayForeColor: number;
 }
 
 declare global {

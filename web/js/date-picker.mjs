@@ -5,11 +5,13 @@
 // year and month lists, the weekday headers and the 35 day cells, with their captions, sizes,
 // colours, fonts and enabled state. Nothing about the month is worked out here.
 //
-// Properties: the control's 21, under their own names (el.Value, el.English, el.MinYear, ...),
+// Properties: the control's 21 and its extensions, under their own names (el.Value, el.English, el.MinYear, ...),
 // read and set as the control reads and sets them (a refused Let throws SauramitiError). Each
 // has a kebab-case attribute (english, min-year, max-year, separator, date-value, ...); an
 // attribute's text is handed to the property as a text, which the control converts, and a
-// boolean attribute that is present without a value, or is "true", means true. Besides:
+// boolean attribute that is present without a value, or is "true", means true. The extensions'
+// attributes: six-weeks, show-gregorian-day, mark-today, min-date and max-date ("yyyy/mm/dd"),
+// holiday-fore-color (CSS "#rrggbb", or a number in the control's 0x00BBGGRR). Besides:
 //   document   the control's saved settings (WriteProperties) as JSON text; setting it loads
 //              them into a fresh instance, which replaces the current one only if loading worked
 //   today      "YYYY-MM-DD": the host's local date (default: the browser's local date)
@@ -32,7 +34,8 @@
 // fallback: --sauramiti-system-N for system colour N (15 button face, 16 button shadow, 18
 // button text, 13 highlight), --sauramiti-color-RRGGBB for a plain colour; --sauramiti-font for
 // Latin text and --sauramiti-nepali-font for Devanagari. Parts: surface, frame, panel, bs-panel,
-// ad-panel, list, year-list, month-list, grid, header, day, selected, today, disabled.
+// ad-panel, list, year-list, month-list, grid, header, day, selected, today, marked-today,
+// disabled.
 import { SauramitiError, loadSauramiti } from "./sauramiti.mjs";
 import { Area, navigationKey } from "./keyboard-navigation.mjs";
 import { STYLE, TWIPS_PER_PX, colour, fontPx, px } from "./picker-look.mjs";
@@ -68,6 +71,10 @@ const PROPERTIES = [
   ["SixWeeks", "six-weeks", "boolean"],
   ["ShowGregorianDay", "show-gregorian-day", "boolean"],
   ["Calendar", "calendar", "calendar"],
+  ["MarkToday", "mark-today", "boolean"],
+  ["MinDate", "min-date"],
+  ["MaxDate", "max-date"],
+  ["HolidayForeColor", "holiday-fore-color", "color"],
 ];
 // The Calendar property's codes by name: its attribute, and a text given to the property, may
 // name the calendar ("model", "published") or give its code ("0", "1").
@@ -92,6 +99,14 @@ function sameChild(before, child) {
     for (let i = 0; i < a.length; ++i) if (a[i] !== b[i]) return false;
   }
   return true;
+}
+
+// A colour attribute: CSS "#rrggbb" turned into the control's 0x00BBGGRR; any other text goes
+// to the control as it is (a number in the control's encoding).
+function controlColour(text) {
+  const match = /^#([0-9a-f]{2})([0-9a-f]{2})([0-9a-f]{2})$/i.exec(text ?? "");
+  if (!match) return text;
+  return String(parseInt(match[1], 16) + parseInt(match[2], 16) * 0x100 + parseInt(match[3], 16) * 0x10000);
 }
 
 function localToday() {
@@ -237,6 +252,7 @@ export class SauramitiDatePicker extends HTMLElement {
       const match = /^(.*\S)\s+([\d.]+)$/.exec(text ?? "");
       value = match ? { name: match[1], size: Number(match[2]) } : { name: text ?? "" };
     }
+    if (kind === "color") value = controlColour(text);
     if (text === null && kind !== "boolean") return;  // a removed attribute leaves the property
     try {
       this.#set(name, value);
@@ -477,10 +493,13 @@ export class SauramitiDatePicker extends HTMLElement {
     node.classList.toggle("raised", !child.selected);
     node.classList.toggle("selected", child.selected && child.day > 0);
     node.classList.toggle("today", child.today);
+    // MarkToday: the control's own mark of today, an outline apart from the selection.
+    node.classList.toggle("marked-today", Boolean(child.outlined));
     node.setAttribute("part", ["day", child.selected && child.day > 0 ? "selected" : "",
-      child.today ? "today" : "", child.enabled ? "" : "disabled"].filter(Boolean).join(" "));
+      child.today ? "today" : "", child.outlined ? "marked-today" : "",
+      child.enabled ? "" : "disabled"].filter(Boolean).join(" "));
     node.setAttribute("aria-selected", child.selected && child.day > 0 ? "true" : "false");
-    if (child.today) node.setAttribute("aria-current", "date");
+    if (child.today || child.outlined) node.setAttribute("aria-current", "date");
     else node.removeAttribute("aria-current");
     if (child.label) node.setAttribute("aria-label", child.label);
     else node.removeAttribute("aria-label");

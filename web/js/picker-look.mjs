@@ -39,6 +39,7 @@ export const STYLE = `
 .day.disabled { cursor: default; opacity: .55; }
 .day:focus-visible, .day.focused:focus { outline: 2px solid var(--sauramiti-focus); outline-offset: -2px; }
 .today { text-decoration: underline; text-underline-offset: 2px; }
+.marked-today { outline: 2px solid var(--sauramiti-today-mark, #d04000); outline-offset: -4px; }
 select.child { appearance: auto; border: 1px solid rgba(0,0,0,.4); }
 .row { display: contents; }
 .hidden { display: none; }

@@ -94,6 +94,7 @@ void LabelParts(JsonObject& o, const platform::Label& label, const Shown& shown)
   o.Number("fore", label.ForeColor());
   o.Flag("selected", label.S3() == 0);
   if (!label.CornerText().empty()) o.Text("corner", shown.Text(label.CornerText()));
+  if (label.Outlined()) o.Flag("outlined", true);
   FontParts(o, label);
 }
 

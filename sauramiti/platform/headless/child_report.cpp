@@ -35,6 +35,7 @@ std::optional<std::string> LabelProperty(const HeadlessLabel& c, std::string_vie
   if (p == "s2") return std::to_string(c.S2());
   if (p == "s3") return std::to_string(c.S3());
   if (p == "corner") return QuoteJsonString(c.CornerText());
+  if (p == "outline") return FormatBoolean(c.Outlined());
   return FontProperty(c, p);
 }
 
@@ -64,9 +65,9 @@ std::optional<std::string> ComboBoxProperty(const HeadlessComboBox& c, std::stri
 
 bool IsKnownProperty(std::string_view p) {
   static constexpr std::string_view kNames[] = {
-      "caption", "text",      "enabled",   "visible",   "left",     "top",      "width",
-      "height",  "backcolor", "forecolor", "fontname",  "fontsize", "fontbold", "tooltip",
-      "s1",      "s2",        "s3",        "listcount", "listindex"};
+      "caption", "text",      "enabled",   "visible",   "left",      "top",      "width",
+      "height",  "backcolor", "forecolor", "fontname",  "fontsize",  "fontbold", "tooltip",
+      "s1",      "s2",        "s3",        "listcount", "listindex", "corner",   "outline"};
   for (const std::string_view name : kNames) {
     if (p == name) return true;
   }

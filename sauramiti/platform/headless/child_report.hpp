@@ -3,7 +3,7 @@
 // `inspect CONTROL PROP` names a child by the name it was created with ("Frame1", "Label2",
 // "cboYear", "CBoMonth", "lblWD(3)", "lblDay(17)") and a property by its lower-case name:
 //   every child:    enabled visible left top width height backcolor tooltip
-//   labels:         caption forecolor fontname fontsize fontbold s1 s2 s3 corner
+//   labels:         caption forecolor fontname fontsize fontbold s1 s2 s3 corner outline
 //   combo boxes:    text fontname fontsize fontbold listcount listindex item(i)
 // Values print as in value_format.hpp without a type word: `"2059"`, `True`, `685.5714`,
 // `0x8000000F`, `-1`. `item(i)` takes a decimal index and prints `""` outside the list, as the

@@ -32,6 +32,8 @@ class HeadlessLabel final : public HeadlessFontedControl<platform::Label> {
   void S3(std::int16_t value) override { s3_ = value; }
   [[nodiscard]] std::string CornerText() const override { return corner_; }
   void CornerText(const std::string& text) override { corner_ = text; }
+  [[nodiscard]] bool Outlined() const override { return outlined_; }
+  void Outlined(bool outlined) override { outlined_ = outlined; }
 
   void OnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
 
@@ -46,6 +48,7 @@ class HeadlessLabel final : public HeadlessFontedControl<platform::Label> {
   std::int16_t s1_ = 0;
   std::int16_t s2_ = 0;
   std::int16_t s3_ = 0;
+  bool outlined_ = false;
   std::function<void()> onClick_;
 };
 

@@ -1,0 +1,105 @@
+// The terminal picker with the picker extensions, and their command-line values. The picker's
+// clock says 21 April 2002, BS 2059/01/08 (cell 7, a Sunday); Vaishaka 2059 starts on a Sunday.
+#include <gtest/gtest.h>
+
+#include <cli/extension_options.hpp>
+#include <optional>
+#include <sauramiti/view/child_controls.hpp>
+#include <string>
+#include <terminal/picker.hpp>
+#include <terminal/view_layout.hpp>
+#include <vector>
+
+namespace sauramiti::terminal {
+namespace {
+
+constexpr platform::Color kHoliday = 0x000000C0U;  // a red
+
+PickerSetup EveryExtension() {
+  PickerSetup setup;
+  setup.markToday = true;
+  setup.minDate = "2059/01/05";
+  setup.maxDate = "2059/01/25";
+  setup.holidayColor = static_cast<std::int32_t>(kHoliday);
+  return setup;
+}
+
+// The span that draws day cell `cell`.
+const Span* CellSpan(const std::vector<StyledLine>& lines, int cell) {
+  for (const StyledLine& line : lines) {
+    for (const Span& span : line) {
+      if (span.dayCell == cell) return &span;
+    }
+  }
+  return nullptr;
+}
+
+TEST(PickerExtensionsTest, ThePictureCarriesTodaysMarkTheLimitsAndTheHolidayColour) {
+  Picker picker(EveryExtension(), {2002, 4, 21});
+  picker.Control().Value("2059/01/12/5");  // the selection away from today
+  const ViewPicture picture = picker.Picture();
+  for (int j = 0; j < 31; ++j) {
+    EXPECT_EQ(picture.days[static_cast<std::size_t>(j)].outlined, j == 7) << j;
+    EXPECT_EQ(picture.days[static_cast<std::size_t>(j)].enabled, j >= 4 && j <= 24) << j;
+  }
+  // With colours: today in reverse video, Saturdays in the holiday colour, days outside dim.
+  LayoutOptions colours;
+  colours.bracketSelection = false;
+  const std::vector<StyledLine> lines = LayOutView(picture, colours);
+  EXPECT_TRUE(CellSpan(lines, 7)->style.reverse);
+  EXPECT_FALSE(CellSpan(lines, 8)->style.reverse);
+  EXPECT_EQ(CellSpan(lines, 13)->style.fore, TermColorOf(kHoliday));
+  EXPECT_EQ(CellSpan(lines, 12)->style.fore, TermColor::Default);
+  EXPECT_TRUE(CellSpan(lines, 2)->style.dim);
+  // As plain text, today is bracketed like the selected day.
+  const std::vector<StyledLine> plain = LayOutView(picture, {});
+  EXPECT_EQ(CellSpan(plain, 7)->text, "[ 8]");
+  EXPECT_EQ(CellSpan(plain, 11)->text, "[12]");
+  EXPECT_EQ(CellSpan(plain, 9)->text, " 10 ");
+}
+
+TEST(PickerExtensionsTest, KeysStopAtTheLimitsAndSayWhy) {
+  Picker picker(EveryExtension(), {2002, 4, 21});
+  EXPECT_EQ(picker.Press(PickerKey::PageDown), PickerOutcome::Running);
+  EXPECT_EQ(picker.Status(), "no day there lies within the allowed dates");
+  EXPECT_EQ(picker.Control().Children().CBoMonth->ListIndex(), 0);
+}
+
+TEST(PickerExtensionsTest, PickerStartsOnTheAllowedDayNearestToday) {
+  PickerSetup setup = EveryExtension();
+  setup.minDate = "2059/01/10";
+  Picker picker(setup, {2002, 4, 21});
+  EXPECT_EQ(picker.Control().Value(), "2059/01/10/3");
+  EXPECT_EQ(picker.Press(PickerKey::Enter), PickerOutcome::Picked);
+  EXPECT_EQ(picker.Control().Value(), "2059/01/10/3");
+}
+
+TEST(ExtensionOptionsTest, ColoursAndDatesAreReadOrRefusedWithAReason) {
+  struct Row {
+    const char* text;
+    std::optional<std::int32_t> colour;
+  };
+  for (const Row& row : std::vector<Row>{{"#ff0000", 0x0000FF},
+                                         {"#00FF80", 0x80FF00},
+                                         {"255", 255},
+                                         {"0x00C00000", 0xC00000},
+                                         {"0x8000000F", static_cast<std::int32_t>(0x8000000FU)},
+                                         {"#ff00", std::nullopt},
+                                         {"red", std::nullopt},
+                                         {"-1", std::nullopt},
+                                         {"0x", std::nullopt},
+                                         {"", std::nullopt}}) {
+    EXPECT_EQ(cli::ParseColorOption(row.text), row.colour) << row.text;
+    EXPECT_EQ(cli::CheckColorOption(row.text).empty(), row.colour.has_value()) << row.text;
+  }
+  EXPECT_EQ(cli::CheckLimitDate("2081/04/15"), "");
+  EXPECT_EQ(cli::CheckLimitDate("2081-4-5"), "");
+  EXPECT_NE(cli::CheckLimitDate("2081/13/01"), "");
+  EXPECT_NE(cli::CheckLimitDate("tomorrow"), "");
+  EXPECT_TRUE(cli::LimitsCross("2081/05/01", "2081/04/30"));
+  EXPECT_FALSE(cli::LimitsCross("2081/04/30", "2081/04/30"));
+  EXPECT_FALSE(cli::LimitsCross("", "2081/04/30"));
+}
+
+}  // namespace
+}  // namespace sauramiti::terminal
