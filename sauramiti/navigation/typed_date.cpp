@@ -111,12 +111,12 @@ class Reader {
       : parts_(parts), page_(page), cal_(cal) {}
 
   // The parts read as the last `roles` of year, month, day.
-  Reading Read(int roles) const;
+  [[nodiscard]] Reading Read(int roles) const;
 
  private:
-  Limits LimitsOf(Role role, int year, unsigned month) const;
+  [[nodiscard]] Limits LimitsOf(Role role, int year, unsigned month) const;
   static bool CanGrowInto(const Part& part, const Limits& limits);
-  std::string Problem(Role role, const Part& part, int year, unsigned month) const;
+  [[nodiscard]] std::string Problem(Role role, const Part& part, int year, unsigned month) const;
 
   const Parts& parts_;
   bs::year_month_day page_;
