@@ -170,5 +170,19 @@ TEST_F(DateEditTest, SetDateIgnoresWhatIsNoDayAndSignalsOnlyRealChanges) {
   EXPECT_EQ(field_.lineEdit()->text(), "2082/01/01");
 }
 
+TEST_F(DateEditTest, ADateBeyondThePickersYearListStaysTheFieldsOwn) {
+  std::vector<int> errors;
+  QObject::connect(&field_.picker(), &SauramitiWidget::errorRaised,
+                   [&errors](int number, const QString&) { errors.push_back(number); });
+  field_.setDate({1500, 1, 1});
+  QTest::keyClick(field_.lineEdit(), Qt::Key_F4);
+  ASSERT_TRUE(field_.isPopupShown());
+  QTest::keyClick(&field_.picker(), Qt::Key_Escape);
+  EXPECT_EQ(field_.date(), (bs::year_month_day{1500, 1, 1}));
+  EXPECT_EQ(field_.lineEdit()->text(), "1500/01/01");
+  EXPECT_EQ(changes_, (std::vector<bs::year_month_day>{{1500, 1, 1}}));
+  EXPECT_TRUE(errors.empty());  // the picker takes the date, though its list lacks the year
+}
+
 }  // namespace
 }  // namespace sauramiti::qt
