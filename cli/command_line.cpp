@@ -232,6 +232,10 @@ constexpr const char* kPickFooter =
                       the arrows choose the previous or next entry
   t                   back to today               mouse click      pick that day
   Enter               pick the day                Esc, q           cancel
+  digits              type a date: 15 (a day of the month shown), 9/15 (a month and
+                      day of the year shown) or 2081/9/15, with "/", "." or "-" between
+                      the parts; Enter goes to it and a second Enter picks it,
+                      Backspace takes back a character, Esc clears what was typed
 
 Enter prints the control's Value (yyyy/mm/dd/w), or the property --print names, and
 exits with status 0; cancelling prints nothing and exits with status 1, Ctrl-C with

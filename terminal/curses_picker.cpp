@@ -26,6 +26,7 @@ namespace {
 constexpr int kEscapeDelayMilliseconds = 25;
 constexpr int kMargin = 1;
 constexpr int kTopMargin = 1;
+constexpr int kDeleteCharacter = 127;  // what the picker takes for Backspace
 
 // The line of keys, from the longest to the shortest; the longest that fits is shown. Every form
 // says which way y and Y turn the year, the keys people guess wrong most.
@@ -409,6 +410,7 @@ PickerOutcome RunPickerOnTerminal(Picker& picker) {
       }
       continue;
     }
+    if (picker.Type(key == KEY_BACKSPACE ? kDeleteCharacter : key)) continue;  // a typed date
     outcome = picker.Press(KeyFor(key));
   }
   return outcome;

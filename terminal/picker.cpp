@@ -74,12 +74,20 @@ PickerOutcome Picker::ClickCell(int cell) {
 
 PickerOutcome Picker::Press(PickerKey key) {
   status_.clear();
+  PickerOutcome outcome = PickerOutcome::Running;
   try {
-    return Finish(navigator_->Press(key));
+    // While a date is typed, Enter goes to it and Escape clears it (picker_typing.cpp).
+    if (!typing_.Empty() && (key == PickerKey::Enter || key == PickerKey::Cancel)) {
+      if (key == PickerKey::Enter) GoToTyped();
+      if (key == PickerKey::Cancel) typing_.Clear();
+    } else {
+      outcome = Finish(navigator_->Press(key));
+    }
   } catch (const RuntimeError& error) {
     status_ = ErrorStatus(error);
   }
-  return PickerOutcome::Running;
+  ShowTyped();
+  return outcome;
 }
 
 PickerOutcome Picker::Finish(navigation::Result result) {

@@ -27,6 +27,11 @@
 // everything as it was and says why in Status(). How many days the month shown has comes from
 // the typed date (bs::days_in_month), not from the cells.
 //
+// A date can also be typed (date_typing.hpp): digits and separators build it, shown in Status();
+// while one is typed, Enter goes to it (the page turned, the cursor on its day; a second Enter
+// picks it, so a typo never ends the picker), Escape and q clear it, and only with nothing
+// typed do they cancel. A date the year list does not reach is refused and nothing moves.
+//
 // A run-time error raised by the control ends nothing: the picker reports it in Status().
 #pragma once
 
@@ -36,6 +41,7 @@
 #include <sauramiti/navigation/navigator.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
 #include <string>
+#include <terminal/date_typing.hpp>
 #include <terminal/view_picture.hpp>
 
 namespace sauramiti::terminal {
@@ -80,6 +86,11 @@ class Picker {
   Picker& operator=(const Picker&) = delete;
 
   PickerOutcome Press(PickerKey key);
+  // A typed character (a byte; 8 or 127 for Backspace) that belongs to a typed date: true when
+  // the date took it (or refused it, saying why in Status()), false when it means a key.
+  bool Type(int character);
+  // The date typed so far, as typed.
+  const std::string& Typed() const noexcept { return typing_.Text(); }
   // A click on day cell `cell` (0 to 34): picks its day; a cell without a day does nothing.
   PickerOutcome ClickCell(int cell);
 
@@ -100,12 +111,18 @@ class Picker {
   void SetYearRange(const PickerSetup& setup);
   // What the navigation's result means for the picker; a refusal goes into Status().
   PickerOutcome Finish(navigation::Result result);
+  // The year and month shown, which a typed date is read against, in the control's calendar.
+  bs::year_month_day PageDate() const;
+  const bs::calendar& Calendar() const;
+  void GoToTyped();
+  void ShowTyped();
 
   headless::HeadlessHost host_;
   Sauramiti control_;
   Script script_;
   std::optional<navigation::Navigator> navigator_;  // made once the control is set up
   std::string status_;
+  DateTyping typing_;
 };
 
 }  // namespace sauramiti::terminal

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <qt/demo/about_text.hpp>
 #include <qt/demo/aspect_frame.hpp>
+#include <qt/demo/date_field_row.hpp>
 #include <qt/demo/demo_window.hpp>
 #include <qt/demo/document_name.hpp>
 #include <qt/demo/live_values.hpp>
@@ -46,8 +47,10 @@ DemoWindow::DemoWindow(QWidget* parent) : QMainWindow(parent) {
   auto* splitter = new QSplitter(this);
   // Neither side may be squeezed below its minimum: the picker would be clipped.
   splitter->setChildrenCollapsible(false);
-  splitter->addWidget(MakeForm(picker_));
+  QWidget* form = MakeForm(picker_);
+  splitter->addWidget(form);
   StartInPublishedCalendar();
+  form->layout()->addWidget(new DateFieldRow(*picker_, [this](const QString& line) { Log(line); }));
 
   auto* side = new QWidget;
   auto* sideLayout = new QVBoxLayout(side);

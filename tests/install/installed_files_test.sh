@@ -17,7 +17,8 @@ expect=(bin/sauramiti share/man/man1/sauramiti.1 share/doc/sauramiti/README.md
         share/doc/sauramiti/examples/settings.json)
 if [ "$with_qt" = ON ]; then
   expect+=(bin/sauramiti-qt share/applications/sauramiti-qt.desktop
-           share/icons/hicolor/scalable/apps/sauramiti-qt.svg)
+           share/icons/hicolor/scalable/apps/sauramiti-qt.svg
+           include/sauramiti/qt/sauramiti_date_edit.hpp share/doc/sauramiti/docs/date-field-popup.png)
 fi
 for file in "${expect[@]}"; do
   [ -s "$prefix/$file" ] || fail "not installed: $file"
