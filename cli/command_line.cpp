@@ -18,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/convert/calendar_methods.hpp>
 #include <sauramiti/platform/headless/system_clock.hpp>
@@ -396,6 +397,269 @@ void AddDateOptions(CLI::App& command, DateOptions& options, bool withStyle) {
   });
 }
 
+// Each subcommand is one struct: Add() declares its options on the command line, and Run(),
+// called when the subcommand was given, does its work and gives the exit status.
+
+struct CallCommand {
+  bool batch = false;
+  std::int16_t calendar = 0;
+  CLI::App* app = nullptr;
+
+  void Add(CLI::App& root) {
+    app = root.add_subcommand("call", "Call one public method of the control by name");
+    app->add_flag("--batch", batch, "read calls from standard input, one a line, tab-separated");
+    AddCalendarOption(*app, calendar);
+    app->prefix_command();  // METHOD and ARGs, even those that look like options ("-5", "-")
+    app->footer(kCallFooter);
+  }
+  int Run(const Streams& io) const { return RunCall(batch, calendar, app->remaining(), io); }
+};
+
+struct DateCommand {
+  DateDirection direction = DateDirection::ToAd;
+  std::vector<std::string> dates;
+  DateOptions options;
+  CLI::App* app = nullptr;
+
+  void Add(CLI::App& root) {
+    if (direction == DateDirection::ToAd) {
+      app = root.add_subcommand("to-ad", "Convert BS dates to Gregorian dates");
+      app->add_option("DATE", dates, "BS dates yyyy/mm/dd; standard input when none");
+      AddDateOptions(*app, options, /*withStyle=*/true);
+      app->footer(kToAdFooter);
+    } else {
+      app = root.add_subcommand("to-bs", "Convert Gregorian dates to BS Value strings");
+      app->add_option("DATE", dates, "Gregorian dates yyyy-mm-dd; standard input when none");
+      AddDateOptions(*app, options, /*withStyle=*/false);
+      app->footer(kToBsFooter);
+    }
+  }
+  int Run(const Streams& io) const {
+    return RunDateConversion(direction, dates, options, io.in, io.out, io.err, io.interactive);
+  }
+};
+
+struct TodayCommand {
+  TodayOptions options;
+  CLI::App* app = nullptr;
+
+  void Add(CLI::App& root) {
+    app = root.add_subcommand("today", "Today's BS date in the control's date properties");
+    app->add_flag("--json", options.json, "one JSON object keyed by the property names");
+    app->add_option("--sep", options.separator,
+                    "separator code: 0 \"/\" (default), 1 \"-\", 2 \".\", 3 \"÷\"")
+        ->check(CLI::Range(0, 3));
+    app->add_option("--style", options.style,
+                    "Gregorian date style: 0 mm/dd/yyyy (default), 1 dd/mm/yyyy, 2 yyyy/mm/dd")
+        ->check(CLI::Range(0, 2));
+    CLI::Option* nepali = app->add_flag("--nepali", options.nepali, "the control in Nepali");
+    app->add_flag("--legacy", options.legacy,
+                  "Nepali texts as the control stores them (legacy-font ASCII)")
+        ->needs(nepali);
+    AddCalendarOption(*app, options.calendar);
+    app->footer(kTodayFooter);
+  }
+  int Run(const Streams& io) const {
+    return WithToday(io, "today", [&](const platform::LocalDate& date) {
+      WriteTodayReport(io.out, options, date);
+    });
+  }
+};
+
+struct CalCommand {
+  CalendarOptions options;
+  std::int16_t year = 0;
+  std::int16_t month = 0;
+  std::string holidayColor;
+  ColorChoice colorChoice = ColorChoice::Auto;
+  bool threeMonths = false;
+  CLI::Option* yearOption = nullptr;
+  CLI::Option* monthOption = nullptr;
+  CLI::App* app = nullptr;
+
+  void Add(CLI::App& root) {
+    app = root.add_subcommand("cal", "BS months as the date-picker control shows them");
+    yearOption = app->add_option("YEAR", year, "BS year, 1 to 9999")->check(CLI::Range(1, 9999));
+    monthOption = app->add_option("MONTH", month, "BS month, 1 (Vaishaka) to 12 (Chaitra)")
+                      ->check(CLI::Range(1, 12));
+    app->add_flag("--horizontal", options.horizontal, "weekdays on top, one week a row");
+    app->add_flag("--gregorian-days", options.gregorianDays,
+                  "each day also shows its Gregorian day (\"15·28\"), the panel its months");
+    app->add_flag("--six-weeks", options.sixWeeks,
+                  "six weeks of day cells, so that no day wraps to the first week");
+    app->add_option("--holiday-color", holidayColor,
+                    "Saturdays in this colour when colours show: #rrggbb, or 0x00BBGGRR")
+        ->check(CheckColorOption);
+    app->add_flag("-3", threeMonths, "the previous, current and next month");
+    CLI::Option* nepali =
+        app->add_flag("--nepali", options.nepali, "Nepali names and digits, in Devanagari");
+    app->add_flag("--legacy", options.legacy,
+                  "Nepali captions as the control stores them (legacy-font ASCII)")
+        ->needs(nepali);
+    app->add_flag("--json", options.json, "the months as a JSON array (see below)");
+    AddCalendarOption(*app, options.calendar);
+    app->add_option("--color", colorChoice, "colours: auto (on a terminal, default), always, never")
+        ->transform(CLI::CheckedTransformer(
+            std::map<std::string, ColorChoice>{{"auto", ColorChoice::Auto},
+                                               {"always", ColorChoice::Always},
+                                               {"never", ColorChoice::Never}}));
+    app->footer(kCalFooter);
+  }
+  int Run(const Streams& io) {
+    if (yearOption->count() > 0) options.year = year;
+    if (monthOption->count() > 0) options.month = month;
+    if (threeMonths) {
+      if (options.year && !options.month) {
+        return Usage(io, "cal -3 takes YEAR and MONTH, or neither", "cal");
+      }
+      options.page = CalendarPage::ThreeMonths;
+    } else if (options.year && !options.month) {
+      options.page = CalendarPage::WholeYear;
+    }
+    if (!holidayColor.empty()) options.holidayColor = ParseColorOption(holidayColor);
+    options.width = OutputColumns(io);
+    options.color = UseColor(colorChoice, io);
+    return WithToday(io, "cal", [&](const platform::LocalDate& date) {
+      WriteMonthCalendar(io.out, options, date);
+    });
+  }
+};
+
+struct PickCommand {
+  PickOptions options;
+  std::string holidayColor;
+  std::int16_t minYear = 0;
+  std::int16_t maxYear = 0;
+  CLI::Option* minYearOption = nullptr;
+  CLI::Option* maxYearOption = nullptr;
+  CLI::App* app = nullptr;
+
+  void Add(CLI::App& root) {
+    app = root.add_subcommand("pick", "Pick a date on the terminal");
+    app->add_option("--print", options.print,
+                    "the property printed on Enter (default Value; DateAD, DateValue, ...)")
+        ->check([](const std::string& name) {
+          return FindProperty(name) == nullptr ? "no property is called " + name : std::string();
+        });
+    CLI::Option* nepali = app->add_flag("--nepali", options.setup.nepali, "the control in Nepali");
+    app->add_flag("--legacy", options.legacy,
+                  "print Nepali texts as the control stores them (legacy-font ASCII)")
+        ->needs(nepali);
+    minYearOption =
+        app->add_option("--min-year", minYear, "the year list's first year (default 2000)")
+            ->check(CLI::Range(1, 9999));
+    maxYearOption =
+        app->add_option("--max-year", maxYear, "the year list's last year (default 2100)")
+            ->check(CLI::Range(1, 9999));
+    AddLookFlags();
+    AddCalendarOption(*app, options.setup.calendar);
+    app->footer(kPickFooter);
+  }
+  void AddLookFlags() {
+    app->add_flag("--horizontal", options.setup.horizontal, "weekdays on top, one week a row");
+    app->add_flag("--gregorian-days", options.setup.gregorianDays,
+                  "each day also shows its Gregorian day (\"15·28\"), the panel its months");
+    app->add_flag("--six-weeks", options.setup.sixWeeks,
+                  "six weeks of day cells, so that no day wraps to the first week");
+    AddExtensionFlags();
+    app->add_option("--sep", options.setup.separator,
+                    "separator code: 0 \"/\" (default), 1 \"-\", 2 \".\", 3 \"÷\"")
+        ->check(CLI::Range(0, 3));
+    app->add_option("--style", options.setup.style,
+                    "Gregorian date style: 0 mm/dd/yyyy (default), 1 dd/mm/yyyy, 2 yyyy/mm/dd")
+        ->check(CLI::Range(0, 2));
+  }
+  void AddExtensionFlags() {
+    app->add_flag("--mark-today", options.setup.markToday,
+                  "today's day marked apart from the selection (reverse video, or [ ])");
+    // The limits are checked once the calendar is known, in Run().
+    app->add_option("--min-date", options.setup.minDate,
+                    "the earliest BS date that can be picked, yyyy/mm/dd");
+    app->add_option("--max-date", options.setup.maxDate,
+                    "the latest BS date that can be picked, yyyy/mm/dd");
+    app->add_option("--holiday-color", holidayColor,
+                    "Saturdays in this colour when colours show: #rrggbb, or 0x00BBGGRR")
+        ->check(CheckColorOption);
+  }
+  // Why the options given cannot make a picker, or "" when they can.
+  [[nodiscard]] std::string Problem() const {
+    const terminal::PickerSetup& setup = options.setup;
+    if (setup.minYear && setup.maxYear && *setup.minYear > *setup.maxYear) {
+      return "--min-year is after --max-year";
+    }
+    const bs::calendar& cal = SauramitiRoutine::CalendarOfCode(setup.calendar);
+    for (const auto& [name, text] :
+         {std::pair{"--min-date", &setup.minDate}, std::pair{"--max-date", &setup.maxDate}}) {
+      if (std::string problem = CheckLimitDate(*text, cal); !problem.empty()) {
+        return std::string(name) + ": " + problem;
+      }
+    }
+    if (LimitsCross(setup.minDate, setup.maxDate, cal)) return "--min-date is after --max-date";
+    return {};
+  }
+  int Run(const Streams& io) {
+    if (minYearOption->count() > 0) options.setup.minYear = minYear;
+    if (maxYearOption->count() > 0) options.setup.maxYear = maxYear;
+    if (const std::string problem = Problem(); !problem.empty()) {
+      return Usage(io, "pick: " + problem, "pick");
+    }
+    if (!holidayColor.empty()) options.setup.holidayColor = ParseColorOption(holidayColor);
+    return RunPick(options, io.out, io.err);
+  }
+};
+
+struct ScriptCommand {
+  std::string file;
+  CLI::App* app = nullptr;
+
+  void Add(CLI::App& root) {
+    app = root.add_subcommand("script", "Drive a control instance, one command a line");
+    app->add_option("FILE", file, "the script; standard input when none");
+    app->footer(kScriptFooter);
+  }
+  int Run(const Streams& io) const { return RunScriptCommand(file, io); }
+};
+
+// Every subcommand, declared in the order --help lists them.
+struct Subcommands {
+  CallCommand call;
+  DateCommand toAd{DateDirection::ToAd, {}, {}, nullptr};
+  DateCommand toBs{DateDirection::ToBs, {}, {}, nullptr};
+  TodayCommand today;
+  CalCommand cal;
+  PickCommand pick;
+  ScriptCommand script;
+
+  void Add(CLI::App& root) {
+    call.Add(root);
+    toAd.Add(root);
+    toBs.Add(root);
+    today.Add(root);
+    cal.Add(root);
+    pick.Add(root);
+    script.Add(root);
+  }
+  // The subcommand given, if any.
+  [[nodiscard]] const CLI::App* Parsed() const {
+    for (const CLI::App* command :
+         {call.app, toAd.app, toBs.app, today.app, cal.app, pick.app, script.app}) {
+      if (command->parsed()) return command;
+    }
+    return nullptr;
+  }
+  // Runs the subcommand given; nothing when none was.
+  std::optional<int> Run(const Streams& io) {
+    if (call.app->parsed()) return call.Run(io);
+    if (toAd.app->parsed()) return toAd.Run(io);
+    if (toBs.app->parsed()) return toBs.Run(io);
+    if (today.app->parsed()) return today.Run(io);
+    if (cal.app->parsed()) return cal.Run(io);
+    if (script.app->parsed()) return script.Run(io);
+    if (pick.app->parsed()) return pick.Run(io);
+    return std::nullopt;
+  }
+};
+
 }  // namespace
 
 int RunBareCommand(const Streams& io) {
@@ -414,133 +678,8 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
   app.set_version_flag("--version", std::string("sauramiti ") + SAURAMITI_VERSION_TEXT);
   app.require_subcommand(0, 1);
   app.footer(kMainFooter);
-
-  bool batch = false;
-  CLI::App* call = app.add_subcommand("call", "Call one public method of the control by name");
-  call->add_flag("--batch", batch, "read calls from standard input, one a line, tab-separated");
-  std::int16_t callCalendar = 0;
-  AddCalendarOption(*call, callCalendar);
-  call->prefix_command();  // METHOD and ARGs, even those that look like options ("-5", "-")
-  call->footer(kCallFooter);
-
-  std::vector<std::string> dates;
-  DateOptions toAdOptions;
-  CLI::App* toAd = app.add_subcommand("to-ad", "Convert BS dates to Gregorian dates");
-  toAd->add_option("DATE", dates, "BS dates yyyy/mm/dd; standard input when none");
-  AddDateOptions(*toAd, toAdOptions, /*withStyle=*/true);
-  toAd->footer(kToAdFooter);
-
-  DateOptions toBsOptions;
-  CLI::App* toBs = app.add_subcommand("to-bs", "Convert Gregorian dates to BS Value strings");
-  toBs->add_option("DATE", dates, "Gregorian dates yyyy-mm-dd; standard input when none");
-  AddDateOptions(*toBs, toBsOptions, /*withStyle=*/false);
-  toBs->footer(kToBsFooter);
-
-  TodayOptions todayOptions;
-  CLI::App* today = app.add_subcommand("today", "Today's BS date in the control's date properties");
-  today->add_flag("--json", todayOptions.json, "one JSON object keyed by the property names");
-  today
-      ->add_option("--sep", todayOptions.separator,
-                   "separator code: 0 \"/\" (default), 1 \"-\", 2 \".\", 3 \"÷\"")
-      ->check(CLI::Range(0, 3));
-  today
-      ->add_option("--style", todayOptions.style,
-                   "Gregorian date style: 0 mm/dd/yyyy (default), 1 dd/mm/yyyy, 2 yyyy/mm/dd")
-      ->check(CLI::Range(0, 2));
-  CLI::Option* todayNepali =
-      today->add_flag("--nepali", todayOptions.nepali, "the control in Nepali");
-  today
-      ->add_flag("--legacy", todayOptions.legacy,
-                 "Nepali texts as the control stores them (legacy-font ASCII)")
-      ->needs(todayNepali);
-  AddCalendarOption(*today, todayOptions.calendar);
-  today->footer(kTodayFooter);
-
-  CalendarOptions calendarOptions;
-  std::int16_t calYear = 0;
-  std::int16_t calMonth = 0;
-  ColorChoice colorChoice = ColorChoice::Auto;
-  bool threeMonths = false;
-  CLI::App* cal = app.add_subcommand("cal", "BS months as the date-picker control shows them");
-  CLI::Option* yearOption =
-      cal->add_option("YEAR", calYear, "BS year, 1 to 9999")->check(CLI::Range(1, 9999));
-  CLI::Option* monthOption =
-      cal->add_option("MONTH", calMonth, "BS month, 1 (Vaishaka) to 12 (Chaitra)")
-          ->check(CLI::Range(1, 12));
-  cal->add_flag("--horizontal", calendarOptions.horizontal, "weekdays on top, one week a row");
-  cal->add_flag("--gregorian-days", calendarOptions.gregorianDays,
-                "each day also shows its Gregorian day (\"15·28\"), the panel its months");
-  cal->add_flag("--six-weeks", calendarOptions.sixWeeks,
-                "six weeks of day cells, so that no day wraps to the first week");
-  std::string calHolidayColor;
-  cal->add_option("--holiday-color", calHolidayColor,
-                  "Saturdays in this colour when colours show: #rrggbb, or 0x00BBGGRR")
-      ->check(CheckColorOption);
-  cal->add_flag("-3", threeMonths, "the previous, current and next month");
-  CLI::Option* calNepali =
-      cal->add_flag("--nepali", calendarOptions.nepali, "Nepali names and digits, in Devanagari");
-  cal->add_flag("--legacy", calendarOptions.legacy,
-                "Nepali captions as the control stores them (legacy-font ASCII)")
-      ->needs(calNepali);
-  cal->add_flag("--json", calendarOptions.json, "the months as a JSON array (see below)");
-  AddCalendarOption(*cal, calendarOptions.calendar);
-  cal->add_option("--color", colorChoice, "colours: auto (on a terminal, default), always, never")
-      ->transform(CLI::CheckedTransformer(
-          std::map<std::string, ColorChoice>{{"auto", ColorChoice::Auto},
-                                             {"always", ColorChoice::Always},
-                                             {"never", ColorChoice::Never}}));
-  cal->footer(kCalFooter);
-
-  PickOptions pickOptions;
-  CLI::App* pick = app.add_subcommand("pick", "Pick a date on the terminal");
-  pick->add_option("--print", pickOptions.print,
-                   "the property printed on Enter (default Value; DateAD, DateValue, ...)")
-      ->check([](const std::string& name) {
-        return FindProperty(name) == nullptr ? "no property is called " + name : std::string();
-      });
-  CLI::Option* pickNepali =
-      pick->add_flag("--nepali", pickOptions.setup.nepali, "the control in Nepali");
-  pick->add_flag("--legacy", pickOptions.legacy,
-                 "print Nepali texts as the control stores them (legacy-font ASCII)")
-      ->needs(pickNepali);
-  std::int16_t minYear = 0;
-  std::int16_t maxYear = 0;
-  CLI::Option* minYearOption =
-      pick->add_option("--min-year", minYear, "the year list's first year (default 2000)")
-          ->check(CLI::Range(1, 9999));
-  CLI::Option* maxYearOption =
-      pick->add_option("--max-year", maxYear, "the year list's last year (default 2100)")
-          ->check(CLI::Range(1, 9999));
-  pick->add_flag("--horizontal", pickOptions.setup.horizontal, "weekdays on top, one week a row");
-  pick->add_flag("--gregorian-days", pickOptions.setup.gregorianDays,
-                 "each day also shows its Gregorian day (\"15·28\"), the panel its months");
-  pick->add_flag("--six-weeks", pickOptions.setup.sixWeeks,
-                 "six weeks of day cells, so that no day wraps to the first week");
-  pick->add_flag("--mark-today", pickOptions.setup.markToday,
-                 "today's day marked apart from the selection (reverse video, or [ ])");
-  pick->add_option("--min-date", pickOptions.setup.minDate,
-                   "the earliest BS date that can be picked, yyyy/mm/dd")
-      ->check(CheckLimitDate);
-  pick->add_option("--max-date", pickOptions.setup.maxDate,
-                   "the latest BS date that can be picked, yyyy/mm/dd")
-      ->check(CheckLimitDate);
-  std::string pickHolidayColor;
-  pick->add_option("--holiday-color", pickHolidayColor,
-                   "Saturdays in this colour when colours show: #rrggbb, or 0x00BBGGRR")
-      ->check(CheckColorOption);
-  pick->add_option("--sep", pickOptions.setup.separator,
-                   "separator code: 0 \"/\" (default), 1 \"-\", 2 \".\", 3 \"÷\"")
-      ->check(CLI::Range(0, 3));
-  pick->add_option("--style", pickOptions.setup.style,
-                   "Gregorian date style: 0 mm/dd/yyyy (default), 1 dd/mm/yyyy, 2 yyyy/mm/dd")
-      ->check(CLI::Range(0, 2));
-  AddCalendarOption(*pick, pickOptions.setup.calendar);
-  pick->footer(kPickFooter);
-
-  std::string scriptFile;
-  CLI::App* script = app.add_subcommand("script", "Drive a control instance, one command a line");
-  script->add_option("FILE", scriptFile, "the script; standard input when none");
-  script->footer(kScriptFooter);
+  Subcommands commands;
+  commands.Add(app);
 
   try {
     app.parse(argc, argv);
@@ -551,59 +690,11 @@ int RunCommandLine(int argc, const char* const* argv, const Streams& io) {
   } catch (const CLI::CallForVersion& e) {
     return app.exit(e, io.out, io.err);
   } catch (const CLI::ParseError& e) {
-    for (const CLI::App* command : {call, toAd, toBs, today, cal, pick, script}) {
-      if (command->parsed()) return Usage(io, e.what(), command->get_name());
-    }
-    return Usage(io, e.what());
+    const CLI::App* command = commands.Parsed();
+    return command != nullptr ? Usage(io, e.what(), command->get_name()) : Usage(io, e.what());
   }
 
-  if (call->parsed()) return RunCall(batch, callCalendar, call->remaining(), io);
-  if (toAd->parsed()) {
-    return RunDateConversion(DateDirection::ToAd, dates, toAdOptions, io.in, io.out, io.err,
-                             io.interactive);
-  }
-  if (toBs->parsed()) {
-    return RunDateConversion(DateDirection::ToBs, dates, toBsOptions, io.in, io.out, io.err,
-                             io.interactive);
-  }
-  if (today->parsed()) {
-    return WithToday(io, "today", [&](const platform::LocalDate& date) {
-      WriteTodayReport(io.out, todayOptions, date);
-    });
-  }
-  if (cal->parsed()) {
-    if (yearOption->count() > 0) calendarOptions.year = calYear;
-    if (monthOption->count() > 0) calendarOptions.month = calMonth;
-    if (threeMonths) {
-      if (calendarOptions.year && !calendarOptions.month) {
-        return Usage(io, "cal -3 takes YEAR and MONTH, or neither", "cal");
-      }
-      calendarOptions.page = CalendarPage::ThreeMonths;
-    } else if (calendarOptions.year && !calendarOptions.month) {
-      calendarOptions.page = CalendarPage::WholeYear;
-    }
-    if (!calHolidayColor.empty()) calendarOptions.holidayColor = ParseColorOption(calHolidayColor);
-    calendarOptions.width = OutputColumns(io);
-    calendarOptions.color = UseColor(colorChoice, io);
-    return WithToday(io, "cal", [&](const platform::LocalDate& date) {
-      WriteMonthCalendar(io.out, calendarOptions, date);
-    });
-  }
-  if (script->parsed()) return RunScriptCommand(scriptFile, io);
-  if (pick->parsed()) {
-    if (minYearOption->count() > 0) pickOptions.setup.minYear = minYear;
-    if (maxYearOption->count() > 0) pickOptions.setup.maxYear = maxYear;
-    if (pickOptions.setup.minYear && pickOptions.setup.maxYear &&
-        *pickOptions.setup.minYear > *pickOptions.setup.maxYear) {
-      return Usage(io, "pick: --min-year is after --max-year", "pick");
-    }
-    if (LimitsCross(pickOptions.setup.minDate, pickOptions.setup.maxDate)) {
-      return Usage(io, "pick: --min-date is after --max-date", "pick");
-    }
-    if (!pickHolidayColor.empty())
-      pickOptions.setup.holidayColor = ParseColorOption(pickHolidayColor);
-    return RunPick(pickOptions, io.out, io.err);
-  }
+  if (const std::optional<int> status = commands.Run(io)) return *status;
   if (io.interactive && io.outputIsTerminal) return RunPick(PickOptions{}, io.out, io.err);
   return RunBareCommand(io);
 }

@@ -1,6 +1,7 @@
 #include <cli/date_conversion.hpp>
 #include <cli/typed_date.hpp>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <sauramiti/base/json_string.hpp>
 #include <sauramiti/base/runtime_error.hpp>
@@ -9,6 +10,7 @@
 #include <sauramiti/calendar/month_structure.hpp>
 #include <sauramiti/chrono.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
+#include <vector>
 
 namespace sauramiti::cli {
 
@@ -178,6 +180,36 @@ bool Answer(DateDirection direction, std::string_view input, const DateOptions& 
   return result.converted;
 }
 
+// Calls `each` for every line of `in`, without its "\n", as std::getline would give them (a
+// last line without "\n" is a line too), but reads `in` in large blocks: with a million lines
+// to convert, reading them one at a time costs more than converting them.
+template <typename Each>
+void ForEachLine(std::istream& in, Each&& each) {
+  std::vector<char> block(1 << 16);
+  std::string partial;  // the start of a line that continues in the next block
+  while (true) {
+    const std::streamsize got =
+        in.rdbuf()->sgetn(block.data(), static_cast<std::streamsize>(block.size()));
+    if (got <= 0) break;
+    const char* at = block.data();
+    const char* const end = at + got;
+    while (const auto* newline = static_cast<const char*>(
+               std::memchr(at, '\n', static_cast<std::size_t>(end - at)))) {
+      const std::string_view rest(at, static_cast<std::size_t>(newline - at));
+      if (partial.empty()) {
+        each(rest);
+      } else {
+        partial += rest;
+        each(std::string_view(partial));
+        partial.clear();
+      }
+      at = newline + 1;
+    }
+    partial.append(at, end);
+  }
+  if (!partial.empty()) each(std::string_view(partial));
+}
+
 }  // namespace
 
 DateConversion ConvertTypedDate(DateDirection direction, std::string_view input,
@@ -208,12 +240,20 @@ int RunDateConversion(DateDirection direction, std::span<const std::string> date
     return anyFailed ? 1 : 0;
   }
 
-  std::string line;
-  while (std::getline(in, line)) {
+  const auto answerLine = [&](std::string_view line) {
     const std::string_view input = TrimLine(line);
     if (!input.empty()) anyFailed = !Answer(direction, input, options, out, err) || anyFailed;
     out << '\n';
-    if (flushEachLine) out.flush();
+  };
+  if (flushEachLine) {
+    // A person typing: each answer as soon as its line is complete.
+    std::string line;
+    while (std::getline(in, line)) {
+      answerLine(line);
+      out.flush();
+    }
+  } else {
+    ForEachLine(in, answerLine);
   }
   out.flush();
   return anyFailed ? 1 : 0;

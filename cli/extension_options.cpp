@@ -4,8 +4,14 @@
 
 namespace sauramiti::cli {
 
-std::string CheckLimitDate(const std::string& text) {
-  if (bs::parse(text)) return {};
+std::string CheckLimitDate(const std::string& text, const bs::calendar& cal) {
+  if (text.empty() || bs::parse(text, cal)) return {};
+  // A day of the other calendar (Asar 2082/03/32 is one only of the published calendar).
+  const bool published = &cal == &bs::calendar::published;
+  if (bs::parse(text, published ? bs::calendar::model : bs::calendar::published)) {
+    return "\"" + text + "\" is no day of the " + (published ? "published" : "model") +
+           " calendar (see --calendar)";
+  }
   return "\"" + text + "\" is not a BS date yyyy/mm/dd";
 }
 
@@ -45,9 +51,9 @@ std::string CheckColorOption(const std::string& text) {
   return "\"" + text + "\" is not a colour: give #rrggbb or a number 0x00BBGGRR";
 }
 
-bool LimitsCross(const std::string& minDate, const std::string& maxDate) {
-  const auto low = bs::parse(minDate);
-  const auto high = bs::parse(maxDate);
+bool LimitsCross(const std::string& minDate, const std::string& maxDate, const bs::calendar& cal) {
+  const auto low = bs::parse(minDate, cal);
+  const auto high = bs::parse(maxDate, cal);
   return low && high && *high < *low;
 }
 

@@ -8,12 +8,13 @@
 
 #include <cstdint>
 #include <optional>
+#include <sauramiti/chrono/calendar.hpp>
 #include <string>
 
 namespace sauramiti::cli {
 
-// "" when `text` is a BS date a limit can be, else what is wrong with it (a CLI11 check).
-std::string CheckLimitDate(const std::string& text);
+// "" when `text` is empty (no limit) or a day of `cal` a limit can be, else what is wrong with it.
+std::string CheckLimitDate(const std::string& text, const bs::calendar& cal);
 
 // The colour `text` names in the control's encoding; nothing when it names none.
 std::optional<std::int32_t> ParseColorOption(const std::string& text);
@@ -22,6 +23,6 @@ std::optional<std::int32_t> ParseColorOption(const std::string& text);
 std::string CheckColorOption(const std::string& text);
 
 // Whether both limits are given and the lower one lies after the upper one.
-bool LimitsCross(const std::string& minDate, const std::string& maxDate);
+bool LimitsCross(const std::string& minDate, const std::string& maxDate, const bs::calendar& cal);
 
 }  // namespace sauramiti::cli

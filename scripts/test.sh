@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # What CI runs. Cheap checks first, so that they fail fast: formatting and the layer picture.
+# No function outside tests/ is longer than 60 lines (function-length.py).
 # Then an optimised build with GCC (warnings as errors) and every test; clang-tidy over the
 # library layers; a build with clang that runs the calendar and conversion tests (clang contracts
 # floating-point operations by default, so this checks that the calendar's own flag holds);
@@ -12,8 +13,9 @@ scripts/setup.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-echo "== formatting (clang-format) and the layer picture"
+echo "== formatting (clang-format), function lengths and the layer picture"
 scripts/check-format.sh
+scripts/function-length.py
 scripts/layers-picture.sh --check
 
 echo "== release build (GCC)"

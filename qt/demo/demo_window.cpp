@@ -149,13 +149,12 @@ void DemoWindow::MarkUnchanged() {
 }
 
 QString DemoWindow::AskDocumentName() {
-  QFileDialog dialog(this, QStringLiteral("Save"), documentPath_, kDocumentFilter);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  // The dialog adds the suffix itself (and asks before overwriting that name); a native dialog
-  // that ignores the default suffix still gets it added afterwards.
-  dialog.setDefaultSuffix(QString::fromLatin1(kDocumentSuffix));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return WithDocumentSuffix(dialog.selectedFiles().constFirst());
+  const QString name = answers_->AskSaveName(*this, documentPath_);
+  return name.isEmpty() ? QString() : WithDocumentSuffix(name);
+}
+
+void DemoWindow::SetDialogAnswers(DialogAnswers* answers) {
+  answers_ = answers != nullptr ? answers : &modalDialogs_;
 }
 
 void DemoWindow::SetRunMode(bool run) {
@@ -170,12 +169,15 @@ void DemoWindow::SetRunMode(bool run) {
 
 bool DemoWindow::MayDiscardChanges() {
   if (!modified_) return true;
-  const auto answer =
-      QMessageBox::question(this, QStringLiteral("Unsaved changes"),
-                            QStringLiteral("The picker's settings have changed. Save them first?"),
-                            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-  if (answer == QMessageBox::Save) return SaveDocument(false);
-  return answer == QMessageBox::Discard;
+  switch (answers_->AskUnsavedChanges(*this)) {
+    case DialogAnswers::Unsaved::Save:
+      return SaveDocument(false);
+    case DialogAnswers::Unsaved::Discard:
+      return true;
+    case DialogAnswers::Unsaved::Cancel:
+      break;
+  }
+  return false;
 }
 
 // A new or opened document replaces the picker only when it came to life; when it did not, the

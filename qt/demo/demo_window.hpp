@@ -12,6 +12,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <qt/demo/dialog_answers.hpp>
 #include <qt/sauramiti_widget.hpp>
 
 class QAction;
@@ -37,6 +38,9 @@ class DemoWindow final : public QMainWindow {
   // File > Open without the file dialog; a document that fails to load changes nothing.
   void OpenDocumentAt(const QString& path);
   const QString& DocumentPath() const { return documentPath_; }
+  // Where the window's questions (save unsaved changes? under which name?) are answered: the
+  // real dialogs by default or when `answers` is null. The window does not own `answers`.
+  void SetDialogAnswers(DialogAnswers* answers);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -56,6 +60,8 @@ class DemoWindow final : public QMainWindow {
   void UpdateTitle();
   void StartInPublishedCalendar();
 
+  ModalDialogs modalDialogs_;
+  DialogAnswers* answers_ = &modalDialogs_;
   SauramitiWidget* picker_ = nullptr;
   PropertyBrowser* browser_ = nullptr;
   LiveValues* values_ = nullptr;

@@ -16,6 +16,26 @@ void NameTheApplication() {
   QCoreApplication::setApplicationVersion(QStringLiteral(SAURAMITI_VERSION));
 }
 
+// The picker alone, drawn into the PNG file the options name; the exit status.
+int PickerScreenshot(const sauramiti::qt::demo::StartOptions& options) {
+  sauramiti::qt::SauramitiWidget picker;
+  picker.resize(picker.sizeHint());
+  const QString refused = ApplyStartOptions(options, picker);
+  if (!refused.isEmpty()) {
+    std::fprintf(stderr, "sauramiti-qt: %s\n", qPrintable(refused));
+    return 2;
+  }
+  picker.show();
+  QApplication::processEvents();
+  // No caret or focus mark in a picture.
+  if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+  if (!RenderToPng(picker, options.screenshotFile)) {
+    std::fprintf(stderr, "sauramiti-qt: cannot write %s\n", qPrintable(options.screenshotFile));
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,24 +69,7 @@ int main(int argc, char** argv) {
   }
   const auto& options = *parsed.options;
 
-  if (!options.screenshotFile.isEmpty() && !options.wholeWindow) {
-    sauramiti::qt::SauramitiWidget picker;
-    picker.resize(picker.sizeHint());
-    const QString refused = ApplyStartOptions(options, picker);
-    if (!refused.isEmpty()) {
-      std::fprintf(stderr, "sauramiti-qt: %s\n", qPrintable(refused));
-      return 2;
-    }
-    picker.show();
-    QApplication::processEvents();
-    // No caret or focus mark in a picture.
-    if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
-    if (!RenderToPng(picker, options.screenshotFile)) {
-      std::fprintf(stderr, "sauramiti-qt: cannot write %s\n", qPrintable(options.screenshotFile));
-      return 1;
-    }
-    return 0;
-  }
+  if (!options.screenshotFile.isEmpty() && !options.wholeWindow) return PickerScreenshot(options);
 
   DemoWindow window;
   const QString refused = sauramiti::qt::demo::StartDemoWindow(options, window);

@@ -8,63 +8,79 @@
 
 namespace sauramiti::qt::demo {
 
+namespace {
+
+// The demo's options, declared once for the parser and for reading their values.
+struct OptionSet {
+  QCommandLineOption nepali{QStringLiteral("nepali"),
+                            QStringLiteral("Label the picker in Nepali.")};
+  QCommandLineOption horizontal{QStringLiteral("horizontal"),
+                                QStringLiteral("Weekdays as a row above the day cells.")};
+  QCommandLineOption size{QStringLiteral("size"),
+                          QStringLiteral("The picker's size in pixels, e.g. 400x380."),
+                          QStringLiteral("WxH")};
+  QCommandLineOption date{QStringLiteral("date"),
+                          QStringLiteral("Select this BS date instead of today's."),
+                          QStringLiteral("YYYY/MM/DD")};
+  QCommandLineOption screenshot{QStringLiteral("screenshot"),
+                                QStringLiteral("Render the picker to a PNG file and exit."),
+                                QStringLiteral("FILE")};
+  QCommandLineOption window{QStringLiteral("window"),
+                            QStringLiteral("With --screenshot: render the whole window.")};
+  QCommandLineOption today{QStringLiteral("today"),
+                           QStringLiteral("Take this Gregorian date as today."),
+                           QStringLiteral("YYYY-MM-DD")};
+  QCommandLineOption set{QStringLiteral("set"),
+                         QStringLiteral("Set a property of the picker (repeatable)."),
+                         QStringLiteral("NAME=VALUE")};
+};
+
+// The values of the options that take one, into `options`; what is wrong with one, or "".
+QString ReadValues(const QCommandLineParser& parser, const OptionSet& o, StartOptions& options) {
+  if (parser.isSet(o.size)) {
+    options.size = ParseSizeOption(parser.value(o.size));
+    if (!options.size) return QStringLiteral("--size wants WxH in pixels, 1 to 10000");
+  }
+  if (parser.isSet(o.date)) {
+    options.date = ParseBsDateOption(parser.value(o.date));
+    if (!options.date) return QStringLiteral("--date wants YYYY/MM/DD");
+  }
+  if (parser.isSet(o.today)) {
+    options.today = QDate::fromString(parser.value(o.today), Qt::ISODate);
+    if (!options.today.isValid()) return QStringLiteral("--today wants YYYY-MM-DD");
+  }
+  for (const QString& assignment : parser.values(o.set)) {
+    const qsizetype equals = assignment.indexOf(QLatin1Char('='));
+    if (equals <= 0) return QStringLiteral("--set wants NAME=VALUE");
+    options.sets.emplace_back(assignment.left(equals), assignment.mid(equals + 1));
+  }
+  options.screenshotFile = parser.value(o.screenshot);
+  return {};
+}
+
+}  // namespace
+
 ParsedOptions ParseStartOptions(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("The Sauramiti date picker for the Bikram Sambat calendar, on a demo form."));
   parser.addHelpOption();
   parser.addVersionOption();
-  const QCommandLineOption nepali(QStringLiteral("nepali"),
-                                  QStringLiteral("Label the picker in Nepali."));
-  const QCommandLineOption horizontal(QStringLiteral("horizontal"),
-                                      QStringLiteral("Weekdays as a row above the day cells."));
-  const QCommandLineOption size(QStringLiteral("size"),
-                                QStringLiteral("The picker's size in pixels, e.g. 400x380."),
-                                QStringLiteral("WxH"));
-  const QCommandLineOption date(QStringLiteral("date"),
-                                QStringLiteral("Select this BS date instead of today's."),
-                                QStringLiteral("YYYY/MM/DD"));
-  const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                      QStringLiteral("Render the picker to a PNG file and exit."),
-                                      QStringLiteral("FILE"));
-  const QCommandLineOption window(QStringLiteral("window"),
-                                  QStringLiteral("With --screenshot: render the whole window."));
-  const QCommandLineOption today(QStringLiteral("today"),
-                                 QStringLiteral("Take this Gregorian date as today."),
-                                 QStringLiteral("YYYY-MM-DD"));
-  const QCommandLineOption set(QStringLiteral("set"),
-                               QStringLiteral("Set a property of the picker (repeatable)."),
-                               QStringLiteral("NAME=VALUE"));
-  parser.addOptions({nepali, horizontal, size, date, today, set, screenshot, window});
+  const OptionSet o;
+  parser.addOptions(
+      {o.nepali, o.horizontal, o.size, o.date, o.today, o.set, o.screenshot, o.window});
   parser.process(arguments);
   if (!parser.positionalArguments().isEmpty()) {
     return {std::nullopt,
             QStringLiteral("unexpected argument: ") + parser.positionalArguments().constFirst()};
   }
-
   StartOptions options;
-  options.nepali = parser.isSet(nepali);
-  options.horizontal = parser.isSet(horizontal);
-  if (parser.isSet(size)) {
-    options.size = ParseSizeOption(parser.value(size));
-    if (!options.size)
-      return {std::nullopt, QStringLiteral("--size wants WxH in pixels, 1 to 10000")};
+  options.nepali = parser.isSet(o.nepali);
+  options.horizontal = parser.isSet(o.horizontal);
+  if (const QString problem = ReadValues(parser, o, options); !problem.isEmpty()) {
+    return {std::nullopt, problem};
   }
-  if (parser.isSet(date)) {
-    options.date = ParseBsDateOption(parser.value(date));
-    if (!options.date) return {std::nullopt, QStringLiteral("--date wants YYYY/MM/DD")};
-  }
-  if (parser.isSet(today)) {
-    options.today = QDate::fromString(parser.value(today), Qt::ISODate);
-    if (!options.today.isValid()) return {std::nullopt, QStringLiteral("--today wants YYYY-MM-DD")};
-  }
-  for (const QString& assignment : parser.values(set)) {
-    const qsizetype equals = assignment.indexOf(QLatin1Char('='));
-    if (equals <= 0) return {std::nullopt, QStringLiteral("--set wants NAME=VALUE")};
-    options.sets.emplace_back(assignment.left(equals), assignment.mid(equals + 1));
-  }
-  options.screenshotFile = parser.value(screenshot);
-  options.wholeWindow = parser.isSet(window);
+  options.wholeWindow = parser.isSet(o.window);
   if (options.wholeWindow && options.screenshotFile.isEmpty()) {
     return {std::nullopt, QStringLiteral("--window goes with --screenshot")};
   }

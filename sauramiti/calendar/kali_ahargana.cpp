@@ -100,6 +100,28 @@ double YearStartOrZero(std::int16_t year) noexcept {
 // year estimate is 9999 and the year after it, 10000, fails.
 constexpr double kLastConvertibleCount = 4764069;
 
+// The weekday code (1 Sunday to 7 Saturday) of day `day` of a month of a valid year.
+std::int16_t WeekDayInMonth(std::int16_t year, int month, int day) noexcept {
+  return static_cast<std::int16_t>((ShapeOfYear(year).FirstWeekDay(month) + day - 2) % 7 + 1);
+}
+
+// The year in which count K falls and the days since its start (fraction kept); a year past
+// 9999 comes with the whole count.
+struct YearAndDays {
+  std::int16_t year;
+  double days;
+};
+YearAndDays YearOfCount(double K) {
+  // Estimate the year in 360-day solar years. The solar count is positive here (at least 357),
+  // so the integer quotient is floor(solar / 360).
+  const std::int32_t solar = Sub32(RoundToInt32(K * kSolarPerCivil), kSolarDaysBeforeBsZero);
+  const std::int16_t estimate = To16(solar / 360);
+  const std::int16_t next = Add16(estimate, 1);
+  const double next_start = YearStartOrZero(next);
+  if (K < next_start) return {estimate, K - YearStartOrZero(estimate)};
+  return {next, K - next_start};
+}
+
 DateOfCount DateOfAhargana(double K) {
   if (std::isnan(K) || std::isinf(K)) Raise(kOverflow);
   if (K < kFirstCount) Raise(kSubscriptOutOfRange);
@@ -107,25 +129,12 @@ DateOfCount DateOfAhargana(double K) {
   // date for each of them (the tests convert every day both ways).
   if (K <= kLastConvertibleCount && K == std::floor(K)) {
     const DateOfDay date = DateOfDayCount(static_cast<std::int32_t>(K));
-    const int weekday = ShapeOfYear(static_cast<std::int16_t>(date.year)).FirstWeekDay(date.month);
-    return {static_cast<std::int16_t>(date.year), static_cast<std::int16_t>(date.month),
-            static_cast<std::int16_t>(date.day),
-            static_cast<std::int16_t>((weekday + date.day - 2) % 7 + 1)};
+    const auto year = static_cast<std::int16_t>(date.year);
+    return {year, static_cast<std::int16_t>(date.month), static_cast<std::int16_t>(date.day),
+            WeekDayInMonth(year, date.month, date.day)};
   }
 
-  // Estimate the year in 360-day solar years. The solar count is positive here (at least 357),
-  // so the integer quotient is floor(solar / 360).
-  const std::int32_t solar = Sub32(RoundToInt32(K * kSolarPerCivil), kSolarDaysBeforeBsZero);
-  const std::int16_t estimate = To16(solar / 360);
-  const std::int16_t next = Add16(estimate, 1);
-  const double next_start = YearStartOrZero(next);
-
-  std::int16_t year = next;
-  double days = K - next_start;  // days since the start of the year, fraction kept
-  if (K < next_start) {
-    year = estimate;
-    days = K - YearStartOrZero(estimate);
-  }
+  auto [year, days] = YearOfCount(K);
 
   // A year past 9999 has a start of 0, so `days` is the whole count, far more than the 420 days
   // its twelve 35-day months would hold: no month of it can take the count. Its table is still
@@ -158,9 +167,7 @@ DateOfCount DateOfAhargana(double K) {
   // The weekday as GetWeekDay gives it: 0 for a day before the month's first (a count just
   // before the start of the estimated year) or a year past the range.
   std::int16_t weekday = 0;
-  if (day >= 1 && IsValidYear(year)) {
-    weekday = static_cast<std::int16_t>((ShapeOfYear(year).FirstWeekDay(month) + day - 2) % 7 + 1);
-  }
+  if (day >= 1 && IsValidYear(year)) weekday = WeekDayInMonth(year, month, day);
   return {year, static_cast<std::int16_t>(month), day, weekday};
 }
 

@@ -95,6 +95,24 @@ std::string RunWords(std::vector<const char*> words, const std::string& input = 
   return std::to_string(status) + " " + out.str();
 }
 
+// Standard input is read in large blocks: a line may straddle two of them, the last line may
+// lack its "\n", and every line still gets its one answer line.
+TEST(DateScriptingTest, StreamedLinesAcrossBlocks) {
+  const std::string padding(100000, ' ');  // longer than one block
+  struct Case {
+    std::vector<const char*> words;
+    std::string input, want;
+  };
+  const std::vector<Case> cases = {
+      {{"to-bs"},
+       "2002-04-14\n" + padding + "2024-04-13" + padding + "\n2002-04-14",
+       "0 2059/01/01/1\n2081/01/01/7\n2059/01/01/1\n"},
+      {{"to-ad"}, padding + "\n\r\n2059/01/01\r\n" + padding + "x\n", "1 \n\n04/14/2002\n\n"},
+      {{"to-ad"}, "", "0 "},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RunWords(c.words, c.input), c.want) << c.input.size();
+}
+
 TEST(DateScriptingTest, IsoAndJsonOutput) {
   struct Case {
     std::vector<const char*> words;

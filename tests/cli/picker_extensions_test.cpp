@@ -92,13 +92,21 @@ TEST(ExtensionOptionsTest, ColoursAndDatesAreReadOrRefusedWithAReason) {
     EXPECT_EQ(cli::ParseColorOption(row.text), row.colour) << row.text;
     EXPECT_EQ(cli::CheckColorOption(row.text).empty(), row.colour.has_value()) << row.text;
   }
-  EXPECT_EQ(cli::CheckLimitDate("2081/04/15"), "");
-  EXPECT_EQ(cli::CheckLimitDate("2081-4-5"), "");
-  EXPECT_NE(cli::CheckLimitDate("2081/13/01"), "");
-  EXPECT_NE(cli::CheckLimitDate("tomorrow"), "");
-  EXPECT_TRUE(cli::LimitsCross("2081/05/01", "2081/04/30"));
-  EXPECT_FALSE(cli::LimitsCross("2081/04/30", "2081/04/30"));
-  EXPECT_FALSE(cli::LimitsCross("", "2081/04/30"));
+  const bs::calendar& model = bs::calendar::model;
+  const bs::calendar& published = bs::calendar::published;
+  EXPECT_EQ(cli::CheckLimitDate("2081/04/15", model), "");
+  EXPECT_EQ(cli::CheckLimitDate("2081-4-5", model), "");
+  EXPECT_EQ(cli::CheckLimitDate("", model), "");  // no limit
+  EXPECT_NE(cli::CheckLimitDate("2081/13/01", model), "");
+  EXPECT_NE(cli::CheckLimitDate("tomorrow", model), "");
+  // Asar 2082 has a 32nd day only in the published calendar.
+  EXPECT_EQ(cli::CheckLimitDate("2082/03/32", model),
+            "\"2082/03/32\" is no day of the model calendar (see --calendar)");
+  EXPECT_EQ(cli::CheckLimitDate("2082/03/32", published), "");
+  EXPECT_TRUE(cli::LimitsCross("2081/05/01", "2081/04/30", model));
+  EXPECT_FALSE(cli::LimitsCross("2081/04/30", "2081/04/30", model));
+  EXPECT_FALSE(cli::LimitsCross("", "2081/04/30", model));
+  EXPECT_TRUE(cli::LimitsCross("2082/04/01", "2082/03/32", published));
 }
 
 }  // namespace

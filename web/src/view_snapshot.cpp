@@ -118,6 +118,72 @@ ShownMonth MonthShown(const view::ChildControls& c) {
   return shown;
 }
 
+// The members of the "children" array, written one after another with commas between.
+struct ChildList {
+  std::string& out;
+  bool first = true;
+  void Next() {
+    if (!first) out += ',';
+    first = false;
+  }
+};
+
+void WriteLists(ChildList& list, const view::ChildControls& c, const Shown& shown) {
+  std::string& out = list.out;
+  for (const auto& [name, combo] :
+       {std::pair{"cboYear", c.cboYear.get()}, std::pair{"CBoMonth", c.CBoMonth.get()}}) {
+    list.Next();
+    JsonObject o(out);
+    CommonParts(o, name, "combo", "Frame1", *combo);
+    FontParts(o, *combo);
+    o.Text("text", shown.Text(combo->Text()));
+    o.Number("index", combo->ListIndex());
+    o.Key("items");
+    out += '[';
+    for (std::int32_t i = 0; i < combo->ListCount(); ++i) {
+      if (i > 0) out += ',';
+      out += QuoteJsonString(shown.Text(combo->List(i)));
+    }
+    out += ']';
+  }
+}
+
+// The day cells; `todayDay` is the day marked as today in the month shown, 0 for none.
+void WriteDayCells(ChildList& list, const view::ChildControls& c, const Shown& shown,
+                   const ShownMonth& month, int todayDay) {
+  for (std::size_t j = 0; j < c.lblDay.size(); ++j) {
+    const platform::Label& cell = *c.lblDay[j];
+    if (j >= view::kDayCellCount && !cell.Visible()) continue;  // no sixth week shown
+    list.Next();
+    JsonObject o(list.out);
+    CommonParts(o, "lblDay(" + std::to_string(j) + ")", "day", "Frame2", cell);
+    LabelParts(o, cell, shown);
+    const int day = DayShown(cell);
+    o.Number("day", day);
+    std::string label;
+    if (day > 0 && month.month > 0) {
+      label = SauramitiRoutine::WeekdayNames[j % 7 + 1] + " " + std::to_string(day) + " " +
+              SauramitiRoutine::MonthNames[static_cast<std::size_t>(month.month)] + " " +
+              std::to_string(month.year);
+    }
+    o.Text("label", shown.Text(label));
+    o.Flag("today", todayDay > 0 && day == todayDay && day > 0);
+  }
+}
+
+// The day of `today` in the month shown, 0 when that month is not today's.
+int TodayInMonth(const ShownMonth& month, platform::LocalDate today) {
+  int todayYear = 0, todayMonth = 0, todayDay = 0;
+  try {
+    const std::string value =
+        SauramitiRoutine::English2NepaliDate(today.year, today.month, today.day, sepSlash);
+    std::sscanf(value.c_str(), "%d/%d/%d", &todayYear, &todayMonth, &todayDay);
+  } catch (const RuntimeError&) {
+    // A clock outside the calendar's range marks no day.
+  }
+  return month.year == todayYear && month.month == todayMonth ? todayDay : 0;
+}
+
 }  // namespace
 
 std::string ViewSnapshotJson(const Sauramiti& control, const platform::Host& host,
@@ -133,15 +199,7 @@ std::string ViewSnapshotJson(const Sauramiti& control, const platform::Host& hos
   const ShownMonth month = MonthShown(c);
 
   // Today's BS date, for the cell that carries it.
-  int todayYear = 0, todayMonth = 0, todayDay = 0;
-  try {
-    const std::string value =
-        SauramitiRoutine::English2NepaliDate(today.year, today.month, today.day, sepSlash);
-    std::sscanf(value.c_str(), "%d/%d/%d", &todayYear, &todayMonth, &todayDay);
-  } catch (const RuntimeError&) {
-    // A clock outside the calendar's range marks no day.
-  }
-  const bool todayShown = month.year == todayYear && month.month == todayMonth;
+  const int todayDay = TodayInMonth(month, today);
 
   std::string out;
   {
@@ -155,69 +213,33 @@ std::string ViewSnapshotJson(const Sauramiti& control, const platform::Host& hos
     root.Number("month", month.month);
     root.Key("children");
     out += '[';
-    bool first = true;
-    const auto next = [&] {
-      if (!first) out += ',';
-      first = false;
-    };
-    next();
+    ChildList list{out};
+    list.Next();
     {
       JsonObject o(out);
       CommonParts(o, "Frame1", "frame", "", *c.Frame1);
     }
-    next();
+    list.Next();
     {
       JsonObject o(out);
       CommonParts(o, "Frame2", "frame", "Frame1", *c.Frame2);
     }
     for (const auto& [name, label] :
          {std::pair{"Label1", c.Label1.get()}, std::pair{"Label2", c.Label2.get()}}) {
-      next();
+      list.Next();
       JsonObject o(out);
       CommonParts(o, name, "label", "Frame1", *label);
       LabelParts(o, *label, shown);
     }
-    for (const auto& [name, list] :
-         {std::pair{"cboYear", c.cboYear.get()}, std::pair{"CBoMonth", c.CBoMonth.get()}}) {
-      next();
-      JsonObject o(out);
-      CommonParts(o, name, "combo", "Frame1", *list);
-      FontParts(o, *list);
-      o.Text("text", shown.Text(list->Text()));
-      o.Number("index", list->ListIndex());
-      o.Key("items");
-      out += '[';
-      for (std::int32_t i = 0; i < list->ListCount(); ++i) {
-        if (i > 0) out += ',';
-        out += QuoteJsonString(shown.Text(list->List(i)));
-      }
-      out += ']';
-    }
+    WriteLists(list, c, shown);
     for (std::size_t i = 0; i < c.lblWD.size(); ++i) {
-      next();
+      list.Next();
       JsonObject o(out);
       CommonParts(o, "lblWD(" + std::to_string(i) + ")", "header", "Frame2", *c.lblWD[i]);
       LabelParts(o, *c.lblWD[i], shown);
       o.Text("label", shown.Text(SauramitiRoutine::WeekdayNames[i + 1]));
     }
-    for (std::size_t j = 0; j < c.lblDay.size(); ++j) {
-      const platform::Label& cell = *c.lblDay[j];
-      if (j >= view::kDayCellCount && !cell.Visible()) continue;  // no sixth week shown
-      next();
-      JsonObject o(out);
-      CommonParts(o, "lblDay(" + std::to_string(j) + ")", "day", "Frame2", cell);
-      LabelParts(o, cell, shown);
-      const int day = DayShown(cell);
-      o.Number("day", day);
-      std::string label;
-      if (day > 0 && month.month > 0) {
-        label = SauramitiRoutine::WeekdayNames[j % 7 + 1] + " " + std::to_string(day) + " " +
-                SauramitiRoutine::MonthNames[static_cast<std::size_t>(month.month)] + " " +
-                std::to_string(month.year);
-      }
-      o.Text("label", shown.Text(label));
-      o.Flag("today", todayShown && day == todayDay && day > 0);
-    }
+    WriteDayCells(list, c, shown, month, todayDay);
     out += ']';
   }
   return out;
