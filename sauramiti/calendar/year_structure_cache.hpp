@@ -156,11 +156,16 @@ inline constexpr std::int32_t kEndDayCount = 4764433;
 // The BS date of a whole Kali Ahargana of [kFirstDayCount, kEndDayCount).
 inline DateOfDay DateOfDayCount(std::int32_t count) noexcept {
   // Year y starts between 0.29 days before and 0.81 days after day 1112210 + (y - 1) x
-  // 365.25875648 of the count: a guess from the middle of that band is right but for days
-  // within a day of a year's start, where one step mends it.
-  const std::int64_t offset =
-      std::int64_t{count - kFirstDayCount} * 100000000 - 26000000;  // in 1e-8 days
-  auto year = static_cast<std::int16_t>(offset / 36525875648 + 1);  // [1, 9999]
+  // 365.25875648 of the count: a guess from the middle of that band, (days - 0.26) / 365.25875648,
+  // is right but for days within a day of a year's start, where one step mends it. The division
+  // is a multiplication by 2^40 / 365.25875648 and a shift (WebAssembly has no multiply-high, so
+  // a 64-bit division by a constant stays a division there); the fixed point's error is under
+  // 1e-5 days over the whole range, far inside the band.
+  constexpr std::uint64_t kYearsPerDay = 3010226609;         // round(2^40 / 365.25875648)
+  constexpr std::uint64_t kOneYearLessBias = 1098728968858;  // 2^40 - round(0.26 x that)
+  const auto days = static_cast<std::uint64_t>(count - kFirstDayCount);  // [0, 3652223]
+  const auto guess = static_cast<int>((days * kYearsPerDay + kOneYearLessBias) >> 40);
+  auto year = static_cast<std::int16_t>(guess > 1 ? guess : 1);  // day 0 starts year 1
   YearShape shape = ShapeOfYear(year);
   if (count < shape.StartCount()) {
     shape = ShapeOfYear(--year);

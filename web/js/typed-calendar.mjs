@@ -22,6 +22,7 @@ const CALENDAR_IDS = Object.freeze({ model: 0, published: 1 });
 const encoder = new TextEncoder();
 
 function calendarId(options) {
+  if (options === undefined) return 0;  // the model, without a lookup: the common call
   const name = options?.calendar ?? "model";
   const id = CALENDAR_IDS[name];
   if (id === undefined) throw new RangeError(`unknown calendar "${name}" (known: ${Object.keys(CALENDAR_IDS).join(", ")})`);
@@ -33,6 +34,17 @@ function whole(value, what) {
     throw new RangeError(`${what} must be a whole number, not ${String(value)}`);
   return value;
 }
+
+// The same checks as parts() without building an array or a message that is not needed: the two
+// conversions are the calls a page makes thousands of times.
+function checkDate(date) {
+  if (date === null || typeof date !== "object") throw new TypeError("date must be {year, month, day}");
+  if (!isWhole(date.year)) whole(date.year, "date.year");
+  if (!isWhole(date.month)) whole(date.month, "date.month");
+  if (!isWhole(date.day)) whole(date.day, "date.day");
+}
+
+const isWhole = (value) => Number.isInteger(value) && value >= -2147483648 && value <= 2147483647;
 
 function parts(date, what) {
   if (date === null || typeof date !== "object") throw new TypeError(`${what} must be {year, month, day}`);
@@ -63,14 +75,16 @@ export function addTypedCalendar(target, core) {
   const api = {
     /** A BS date to its Gregorian date (proleptic Gregorian, as std::chrono). */
     toGregorian(date, options) {
-      const [y, mo, d] = parts(date, "date");
+      checkDate(date);
+      const y = date.year, mo = date.month, d = date.day;
       const packed = toGregorianCore(y, mo, d, calendarId(options));
       if (packed === 0) throw new RangeError(`BS ${show(y, mo, d)} is not a day of the calendar`);
       return unpack(packed);
     },
     /** A Gregorian date to its BS date. */
     fromGregorian(date, options) {
-      const [y, mo, d] = parts(date, "date");
+      checkDate(date);
+      const y = date.year, mo = date.month, d = date.day;
       const packed = fromGregorianCore(y, mo, d, calendarId(options));
       if (packed === 0) throw new RangeError(`${show(y, mo, d)} is not a Gregorian date within BS 1 to 9999`);
       return unpack(packed);

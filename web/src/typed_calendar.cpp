@@ -13,7 +13,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <optional>
 #include <sauramiti/chrono.hpp>
 #include <string_view>
 #include <web/src/boundary.hpp>
@@ -24,10 +23,12 @@ namespace bs = sauramiti::bs;
 using std::chrono::days;
 using std::chrono::sys_days;
 
-std::optional<bs::calendar> CalendarFor(std::int32_t id) {
-  if (id == 0) return bs::calendar::model;
-  if (id == 1) return bs::calendar::published;
-  return std::nullopt;
+// The calendar of an id, or null for an unknown one (a pointer: copying a calendar costs more
+// than the conversion it is asked for).
+const bs::calendar* CalendarFor(std::int32_t id) {
+  if (id == 0) return &bs::calendar::model;
+  if (id == 1) return &bs::calendar::published;
+  return nullptr;
 }
 
 std::int32_t Pack(std::int32_t year, std::int32_t month, std::int32_t day) {
@@ -35,31 +36,41 @@ std::int32_t Pack(std::int32_t year, std::int32_t month, std::int32_t day) {
 }
 
 // Day count since 1970-01-01 of a proleptic Gregorian date, and back (H. Hinnant's civil-date
-// algorithms); libc++ 13 under Emscripten is not relied on for the chrono calendar types.
-std::int64_t DaysFromCivil(std::int64_t y, std::int64_t m, std::int64_t d) {
+// algorithms); libc++ 13 under Emscripten is not relied on for the chrono calendar types. Both
+// work in 32 bits: the callers keep to Gregorian years -100 to 10000, and WebAssembly has no
+// cheap 64-bit division by a constant (a 32-bit one becomes a multiplication), so this halves
+// the cost of a conversion.
+std::int32_t DaysFromCivil(std::int32_t y, std::int32_t m, std::int32_t d) {
   y -= m <= 2 ? 1 : 0;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t yoe = y - era * 400;
-  const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  const std::int32_t era = (y >= 0 ? y : y - 399) / 400;
+  const std::int32_t yoe = y - era * 400;
+  const std::int32_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const std::int32_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
   return era * 146097 + doe - 719468;
 }
 
+// Days in a month of the proleptic Gregorian calendar (month 1 to 12).
+std::int32_t GregorianMonthLength(std::int32_t year, std::int32_t month) {
+  if (month != 2) return month == 4 || month == 6 || month == 9 || month == 11 ? 30 : 31;
+  const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+  return leap ? 29 : 28;
+}
+
 struct Civil {
-  std::int64_t year;
-  std::int64_t month;
-  std::int64_t day;
+  std::int32_t year;
+  std::int32_t month;
+  std::int32_t day;
 };
 
-Civil CivilFromDays(std::int64_t z) {
+Civil CivilFromDays(std::int32_t z) {
   z += 719468;
-  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const std::int64_t doe = z - era * 146097;
-  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const std::int64_t mp = (5 * doy + 2) / 153;
-  const std::int64_t day = doy - (153 * mp + 2) / 5 + 1;
-  const std::int64_t month = mp < 10 ? mp + 3 : mp - 9;
+  const std::int32_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const std::int32_t doe = z - era * 146097;
+  const std::int32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const std::int32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const std::int32_t mp = (5 * doy + 2) / 153;
+  const std::int32_t day = doy - (153 * mp + 2) / 5 + 1;
+  const std::int32_t month = mp < 10 ? mp + 3 : mp - 9;
   return {yoe + era * 400 + (month <= 2 ? 1 : 0), month, day};
 }
 
@@ -76,12 +87,14 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE std::int32_t sm_bs_to_gregorian(std::int32_t year, std::int32_t month,
                                                      std::int32_t day, std::int32_t calendarId) {
   const auto cal = CalendarFor(calendarId);
-  if (!cal || month < 1 || day < 1) return 0;
+  if (cal == nullptr || month < 1 || day < 1) return 0;
   const bs::year_month_day date{year, static_cast<unsigned>(month), static_cast<unsigned>(day)};
   if (!date.ok(*cal)) return 0;
-  const Civil civil = CivilFromDays(bs::to_sys_days(date, *cal).time_since_epoch().count());
-  return Pack(static_cast<std::int32_t>(civil.year), static_cast<std::int32_t>(civil.month),
-              static_cast<std::int32_t>(civil.day));
+  // Every day of the calendar is within about 3.7 million days of 1970.
+  const auto count =
+      static_cast<std::int32_t>(bs::to_sys_days(date, *cal).time_since_epoch().count());
+  const Civil civil = CivilFromDays(count);
+  return Pack(civil.year, civil.month, civil.day);
 }
 
 // Gregorian date to BS, packed; 0 for a Gregorian date that does not exist or a day outside
@@ -89,19 +102,22 @@ EMSCRIPTEN_KEEPALIVE std::int32_t sm_bs_to_gregorian(std::int32_t year, std::int
 EMSCRIPTEN_KEEPALIVE std::int32_t sm_gregorian_to_bs(std::int32_t year, std::int32_t month,
                                                      std::int32_t day, std::int32_t calendarId) {
   const auto cal = CalendarFor(calendarId);
-  if (!cal || month < 1 || month > 12 || day < 1 || day > 31) return 0;
-  const std::int64_t count = DaysFromCivil(year, month, day);
-  const Civil back = CivilFromDays(count);
-  if (back.month != month || back.day != day) return 0;  // 30 February and the like
+  // Gregorian years -100 to 10000 hold every day of BS 1 to 9999 and keep the day count small.
+  if (cal == nullptr || year < -100 || year > 10000 || month < 1 || month > 12 || day < 1 ||
+      day > GregorianMonthLength(year, month)) {
+    return 0;
+  }
+  const std::int32_t count = DaysFromCivil(year, month, day);
+  // from_sys_days gives a day of the calendar, or month 0 outside it: no need to check it again.
   const bs::year_month_day date = bs::from_sys_days(sys_days{days{count}}, *cal);
-  return date.ok(*cal) ? PackDate(date) : 0;
+  return static_cast<unsigned>(date.month()) != 0 ? PackDate(date) : 0;
 }
 
 // Days in a BS month; 0 outside the calendar.
 EMSCRIPTEN_KEEPALIVE std::int32_t sm_bs_days_in_month(std::int32_t year, std::int32_t month,
                                                       std::int32_t calendarId) {
   const auto cal = CalendarFor(calendarId);
-  if (!cal || month < 1) return 0;
+  if (cal == nullptr || month < 1) return 0;
   return static_cast<std::int32_t>(bs::days_in_month(year, static_cast<unsigned>(month), *cal));
 }
 
@@ -109,7 +125,7 @@ EMSCRIPTEN_KEEPALIVE std::int32_t sm_bs_days_in_month(std::int32_t year, std::in
 EMSCRIPTEN_KEEPALIVE std::int32_t sm_bs_weekday(std::int32_t year, std::int32_t month,
                                                 std::int32_t day, std::int32_t calendarId) {
   const auto cal = CalendarFor(calendarId);
-  if (!cal || month < 1 || day < 1) return -1;
+  if (cal == nullptr || month < 1 || day < 1) return -1;
   const bs::year_month_day date{year, static_cast<unsigned>(month), static_cast<unsigned>(day)};
   if (!date.ok(*cal)) return -1;
   return static_cast<std::int32_t>(bs::weekday(date, *cal).c_encoding());
@@ -119,7 +135,7 @@ EMSCRIPTEN_KEEPALIVE std::int32_t sm_bs_weekday(std::int32_t year, std::int32_t 
 EMSCRIPTEN_KEEPALIVE std::int32_t sm_bs_parse(const char* text, std::int32_t length,
                                               std::int32_t calendarId) {
   const auto cal = CalendarFor(calendarId);
-  if (!cal) return 0;
+  if (cal == nullptr) return 0;
   const auto date = bs::parse(std::string_view(text, static_cast<std::size_t>(length)), *cal);
   return date ? PackDate(*date) : 0;
 }
@@ -132,7 +148,7 @@ EMSCRIPTEN_KEEPALIVE std::int32_t sm_bs_format(std::int32_t year, std::int32_t m
                                                std::int32_t calendarId) {
   return sauramiti::web::Guarded([&] {
     const auto cal = CalendarFor(calendarId);
-    if (!cal) return sauramiti::web::FailWithMessage("unknown calendar");
+    if (cal == nullptr) return sauramiti::web::FailWithMessage("unknown calendar");
     const bs::year_month_day date{year, static_cast<unsigned>(month < 0 ? 0 : month),
                                   static_cast<unsigned>(day < 0 ? 0 : day)};
     return sauramiti::web::ReturnText(
