@@ -17,11 +17,16 @@ DateFieldRow::DateFieldRow(SauramitiWidget& picker, std::function<void(const QSt
   field_->picker().setEnglish(picker.english());
   connect(&picker, &SauramitiWidget::propertyChanged, field_, [this, &picker](const QString& name) {
     if (name == QLatin1String("English")) field_->picker().setEnglish(picker.english());
+    if (name == QLatin1String("Calendar")) FollowCalendar(picker);
   });
   connect(field_, &SauramitiDateEdit::dateChanged, this,
           [log = std::move(log)](const bs::year_month_day& date) {
             log(QStringLiteral("dateChanged ") + QString::fromStdString(bs::to_string(date)));
           });
+}
+
+void DateFieldRow::FollowCalendar(const SauramitiWidget& picker) {
+  field_->picker().setCalendar(picker.calendar());
 }
 
 }  // namespace sauramiti::qt::demo

@@ -1,6 +1,6 @@
 // The demo form's "Date field:" row: a SauramitiDateEdit under the picker, as a form would use
-// one. Its drop-down follows the picker's language (English), and each change of its date is
-// written to the event log as "dateChanged YYYY-MM-DD".
+// one. Its drop-down follows the picker's language (English) and calendar (Calendar), and each
+// change of its date is written to the event log as "dateChanged YYYY-MM-DD".
 #pragma once
 
 #include <QString>
@@ -17,6 +17,8 @@ class DateFieldRow final : public QWidget {
                QWidget* parent = nullptr);
 
   SauramitiDateEdit& Field() { return *field_; }
+  // Gives the field's drop-down the picker's Calendar (a change the picker made without a signal).
+  void FollowCalendar(const SauramitiWidget& picker);
 
  private:
   SauramitiDateEdit* field_;

@@ -49,8 +49,9 @@ DemoWindow::DemoWindow(QWidget* parent) : QMainWindow(parent) {
   splitter->setChildrenCollapsible(false);
   QWidget* form = MakeForm(picker_);
   splitter->addWidget(form);
+  dateField_ = new DateFieldRow(*picker_, [this](const QString& line) { Log(line); });
+  form->layout()->addWidget(dateField_);
   StartInPublishedCalendar();
-  form->layout()->addWidget(new DateFieldRow(*picker_, [this](const QString& line) { Log(line); }));
 
   auto* side = new QWidget;
   auto* sideLayout = new QVBoxLayout(side);
@@ -278,6 +279,18 @@ void DemoWindow::RefreshPanels() {
 void DemoWindow::StartInPublishedCalendar() {
   const QSignalBlocker quiet(picker_);
   picker_->setCalendar(1);
+  dateField_->FollowCalendar(*picker_);
+}
+
+void DemoWindow::StartNewDocumentOn(const QDate& today) {
+  picker_->setToday(today);
+  picker_->newDocument();  // a new instance reads today when it starts
+  StartInPublishedCalendar();
+  {
+    const QSignalBlocker quiet(&dateField_->Field());  // not a change the user made
+    dateField_->Field().setDate(picker_->selectedDate());
+  }
+  RefreshPanels();
 }
 
 void DemoWindow::UpdateTitle() {

@@ -23,6 +23,7 @@ namespace sauramiti::qt::demo {
 
 class LiveValues;
 class PropertyBrowser;
+class DateFieldRow;
 
 class DemoWindow final : public QMainWindow {
  public:
@@ -35,6 +36,9 @@ class DemoWindow final : public QMainWindow {
   // Takes the picker's settings as they are now as the document's starting point (no unsaved
   // mark): what the command line asked for at start is not a change to save.
   void MarkUnchanged();
+  // Takes `today` as today's date and starts a new document on it (the --today start option):
+  // the picker, the date field and the panels all show that day.
+  void StartNewDocumentOn(const QDate& today);
   // File > Open without the file dialog; a document that fails to load changes nothing.
   void OpenDocumentAt(const QString& path);
   const QString& DocumentPath() const { return documentPath_; }
@@ -64,6 +68,7 @@ class DemoWindow final : public QMainWindow {
   DialogAnswers* answers_ = &modalDialogs_;
   SauramitiWidget* picker_ = nullptr;
   PropertyBrowser* browser_ = nullptr;
+  DateFieldRow* dateField_ = nullptr;
   LiveValues* values_ = nullptr;
   QPlainTextEdit* log_ = nullptr;
   QAction* designAction_ = nullptr;

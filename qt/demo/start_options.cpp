@@ -120,6 +120,10 @@ QString StartDemoWindow(const StartOptions& options, DemoWindow& window) {
   StartOptions pickerOptions = options;
   pickerOptions.size.reset();
   if (options.size) window.resize(*options.size);
+  if (options.today.isValid()) {
+    window.StartNewDocumentOn(options.today);
+    pickerOptions.today = QDate();
+  }
   const QString refused = ApplyStartOptions(pickerOptions, window.Picker());
   window.MarkUnchanged();
   return refused;

@@ -18,6 +18,7 @@
 #include <qt/demo/demo_window.hpp>
 #include <qt/demo/document_name.hpp>
 #include <qt/demo/start_options.hpp>
+#include <qt/sauramiti_date_edit.hpp>
 
 namespace sauramiti::qt::demo {
 namespace {
@@ -66,6 +67,22 @@ TEST(DemoStart, StartOptionsAreTheStartingPointNotUnsavedChanges) {
   StartDemoWindow(options, changed);
   changed.Picker().setEnglish(true);
   EXPECT_TRUE(ShowsUnsaved(changed)) << "an edit after the start is a change";
+}
+
+// --today starts a new document on that day, in the published calendar, and every part of the
+// window shows it: the picker, the date field and the live values.
+TEST(DemoStart, TodayOptionStartsEveryPartOnThatDay) {
+  DemoWindow window;
+  StartOptions options;
+  options.today = QDate(2025, 7, 16);  // Asar 32, 2082 in the published calendar
+  EXPECT_EQ(StartDemoWindow(options, window), "");
+  EXPECT_EQ(window.Picker().calendar(), 1);
+  EXPECT_EQ(window.Picker().value(), "2082/03/32/4");
+  auto* field = window.findChild<SauramitiDateEdit*>(QStringLiteral("dateField"));
+  ASSERT_NE(field, nullptr);
+  EXPECT_EQ(field->date(), (bs::year_month_day{2082, 3, 32}));
+  EXPECT_EQ(field->picker().calendar(), 1);
+  EXPECT_FALSE(ShowsUnsaved(window));
 }
 
 // Answers the window's questions from a list given in advance, in order. A question nobody
