@@ -1,5 +1,6 @@
 // SauramitiDateEdit: a one-line field for a BS date, with the Sauramiti picker as its drop-down.
 //
+// Example (not compiled):
 //   #include <qt/sauramiti_date_edit.hpp>
 //   auto* field = new sauramiti::qt::SauramitiDateEdit(parent);
 //   QObject::connect(field, &sauramiti::qt::SauramitiDateEdit::dateChanged,

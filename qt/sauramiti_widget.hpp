@@ -6,6 +6,7 @@
 // A new widget holds a new instance (InitProperties: the default settings and today's date,
 // from QDate::currentDate()); newDocument() and load() replace it with a fresh or a saved one.
 //
+// Example (not compiled):
 //   #include <qt/sauramiti_widget.hpp>
 //   auto* picker = new sauramiti::qt::SauramitiWidget(parent);
 //   QObject::connect(picker, &sauramiti::qt::SauramitiWidget::clicked, [picker] {

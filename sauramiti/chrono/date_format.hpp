@@ -1,10 +1,13 @@
 // BS dates as text, and text as BS dates.
 //
-//   bs::to_string({2081, 9, 15})                          "2081-09-15"
-//   bs::parse("2081/09/15"), bs::parse("२०८१-०९-१५")      year_month_day{2081, 9, 15}
-//   bs::format({2081, 9, 15}, "%d %B %Y, %A")             "15 Poush 2081, Monday"
+// Examples:
+//   bs::to_string({2081, 9, 15})                          // "2081-09-15"
+//   bs::parse("2081/09/15")                               // 2081/09/15
+//   bs::parse("२०८१-०९-१५")                               // 2081/09/15
+//   bs::parse("2081-13-01")                               // nullopt
+//   bs::format({2081, 9, 15}, "%d %B %Y, %A")             // "15 Poush 2081, Monday"
 //   bs::format({2081, 9, 15}, "%d %B %Y, %A", bs::locale::nepali)
-//                                                          "१५ पौष २०८१, सोमवार"
+//                                                         // "१५ पौष २०८१, सोमवार"
 //
 // parse takes year, month and day in that order, separated by one of "-", "/" or "." (the same
 // both times), each written with ASCII digits or with Devanagari digits (one kind for the whole

@@ -5,12 +5,12 @@
 // `ok()` says whether they name a day of the calendar, BS 1/1/1 to 9999/12/31.
 //
 // The hub is std::chrono::sys_days, the day count since 1970-01-01 that every chrono calendar
-// converts through (BS 2059/01/01 is 2002-04-14, sys_days 11791):
+// converts through (BS 2059/01/01 is 2002-04-14, sys_days 11791). For example:
 //
 //   bs::year_month_day date{2081, 9, 15};
 //   std::chrono::sys_days day = bs::to_sys_days(date);              // or: sys_days{date}
 //   std::chrono::year_month_day ad{day};                              // 2024-12-30
-//   bs::year_month_day back = bs::from_sys_days(day + days{30});      // 2081/10/16
+//   bs::year_month_day back = bs::from_sys_days(day + std::chrono::days{30});  // 2081/10/16
 //
 // sys_days is proleptic Gregorian, as std::chrono is. (The control's text methods write dates
 // before 15 October 1582 in the Julian calendar; the day is the same, only its name differs.)

@@ -6,11 +6,18 @@
 // its accessors apply, how it is saved and loaded, what a successful Let refreshes and which
 // event it fires, and a getter and setter that speak Variants. The command's `get`/`let`, the
 // Qt widget's properties, the demo's property browser and the checks on the document's keys
-// all read this table, so its length is the one count of properties there is.
+// all read this table, so its length is the one count of properties there is. For example:
 //
+//   #include <iostream>
+//   #include <sauramiti/platform/headless/headless_host.hpp>
+//   headless::HeadlessHost host;
+//   Sauramiti control(host);
+//   control.Initialize();
+//   control.InitProperties();
 //   for (const PropertyEntry& p : kPropertyTable) std::cout << p.name << " " << p.help << "\n";
 //   const PropertyEntry& english = PropertyNamed("English");    // checked while compiling
 //   english.let(control, Variant::Boolean(false));              // Let, then PropertyChanged
+//   control.English()                                           // 0
 //
 // Getting and setting through an entry. Reading gives the value with its type: a Boolean
 // property as a Boolean with the 16 bits it holds, the 16-bit properties as Integer,

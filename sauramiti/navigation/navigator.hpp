@@ -5,8 +5,9 @@
 // (platform/user_actions.hpp): a page turns by choosing entries of the year and month lists, a
 // day is picked by clicking its cell. The control's own handlers run as for a mouse, so every
 // rule of the control stays where it is: its guards, its disabled cells, when it raises Click.
-// The grid is read off the child controls, never worked out again.
+// The grid is read off the child controls, never worked out again. For example:
 //
+//   #include <sauramiti/platform/headless/headless_host.hpp>
 //   headless::HeadlessHost host;            // or the Qt host: both implement UserActions
 //   Sauramiti control(host);
 //   control.Initialize();

@@ -23,9 +23,11 @@
 // Only the end of the text grows, so a part left empty before a separator ("-09-15") is
 // Invalid: a field that edits in the middle lets the person select and type over a part.
 //
-//   ReadTypedDate("2081-09-15", TypedDateForm::YearMonthDay).state     Complete, {2081, 9, 15}
-//   ReadTypedDate("9/", TypedDateForm::FromTheRight, {2081, 1, 1})     Intermediate
-//   ReadTypedDate("2081-13", TypedDateForm::YearMonthDay).problem      "there is no month 13"
+// Examples:
+//   ReadTypedDate("2081-09-15", TypedDateForm::YearMonthDay).state         // Complete
+//   ReadTypedDate("2081-09-15", TypedDateForm::YearMonthDay).date          // 2081/09/15
+//   ReadTypedDate("9/", TypedDateForm::FromTheRight, {2081, 1, 1}).state   // Intermediate
+//   ReadTypedDate("2081-13", TypedDateForm::YearMonthDay).problem  // "there is no month 13"
 //
 // A Complete text of the YearMonthDay form with "-", "/" or "." is exactly what bs::parse
 // reads, to the same date.
