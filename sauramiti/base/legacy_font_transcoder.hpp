@@ -22,6 +22,12 @@
 // the wrong key comes out with that key's letter. Bytes the font gives no Devanagari meaning
 // (a blank, a comma, any byte above 0x7F) are copied unchanged, so the result is always the input's
 // bytes or well-formed UTF-8 Devanagari in their place.
+//
+// Examples:
+//   LegacyFontToUnicode("ldlt")        // "मिति"
+//   LegacyFontToUnicode("cflZjg")      // "आश्विन"
+//   LegacyFontToUnicode("sflt{s")      // "कार्तिक"
+//   LegacyFontToUnicode("2059, k")     // "२०५९, प"
 #pragma once
 
 #include <string>

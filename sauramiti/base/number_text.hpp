@@ -1,9 +1,14 @@
 // Numbers written as text in their shortest exact form, and read back.
 //
 // A number is written with the fewest digits that read back to the same value of its own
-// precision, as std::to_chars finds them: the single 685.5714f is "685.5714" (not the digits of
-// the double it widens to), the double 2452378.5 is "2452378.5", 2e6 is "2e+06", and NaN and
-// the infinities are "nan", "inf" and "-inf".
+// precision, as std::to_chars finds them (not, for a single, the digits of the double it widens
+// to). Examples:
+//   #include <limits>
+//   ShortestText(685.5714f)                                 // "685.5714"
+//   ShortestText(2452378.5)                                 // "2452378.5"
+//   ShortestText(2e6)                                       // "2e+06"
+//   ShortestText(-std::numeric_limits<double>::infinity())  // "-inf"
+// NaN is "nan".
 //
 // Some standard libraries (libc++ 13, the one of the WebAssembly toolchain) have std::to_chars
 // and std::from_chars for integers only. There the same texts come from the C library's

@@ -3,7 +3,14 @@
 // The control reads numbers out of texts the way its users type them: the longest leading
 // decimal number counts and the rest is ignored. Leading blanks (spaces and tabs) are skipped,
 // then an optional sign, digits, and an optional point followed by digits. A text with no number
-// at its start reads as 0: "-2" is -2, "01" is 1, "12abc" is 12, "abc" is 0, "" is 0.
+// at its start reads as 0. Examples:
+//   ParseLeadingNumber("-2")         // -2
+//   ParseLeadingNumber("01")         // 1
+//   ParseLeadingNumber(" 12.5abc")   // 12.5
+//   ParseLeadingNumber("abc")        // 0
+//   ParseLeadingNumber("")           // 0
+//   ParseWholeNumber(" 2e3 ")        // 2000
+//   ParseWholeNumber("12abc")        // nullopt
 #pragma once
 
 #include <optional>

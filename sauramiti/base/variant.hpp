@@ -5,7 +5,11 @@
 // reference to a font object). Conversions follow the control's conventions: a number becomes an
 // integer by rounding half to even with error 6 when out of range, a text becomes a number only
 // when the whole text is a number (blanks around it allowed), and everything else that cannot be
-// converted is error 13 (type mismatch).
+// converted is error 13 (type mismatch). Examples:
+//   Variant::Double(2.5).ToInt16()                    // 2
+//   Variant::String(" 12 ").ToInt16()                 // 12
+//   Variant::Boolean(true).ToString()                 // "True"
+//   Variant::Integer(-1) == Variant::Boolean(true)    // true
 #pragma once
 
 #include <cstdint>

@@ -14,7 +14,15 @@
 //
 // Life: Initialize, then InitProperties (a new instance: defaults, today's date) or
 // ReadProperties (settings from the host's document, today's date); WriteProperties any number
-// of times; Terminate. The host calls UserControl_Resize after every size change.
+// of times; Terminate. The host calls UserControl_Resize after every size change. For example:
+//   #include <sauramiti/platform/headless/headless_host.hpp>
+//   headless::HeadlessHost host;
+//   Sauramiti control(host);
+//   control.Initialize();
+//   control.InitProperties();
+//   control.English2NepaliDate(2002, 4, 14)      // "2059/01/01/1"
+//   control.GetJulianDate(2059, 1, 1)            // 2452378.5
+//   control.Terminate();
 //
 // Booleans are 16-bit: 0 false, -1 true; a property keeps any other value as it came.
 //

@@ -2,7 +2,13 @@
 //
 // The two calendars meet in one constant: Julian day = Kali Ahargana + 588465.5. A BS date goes
 // to its Kali Ahargana, then to the Julian day, then to a Gregorian date; a Gregorian date comes
-// back the same way. BS 2059/01/01 (a Sunday) is 14 April 2002, Julian day 2452378.5.
+// back the same way. BS 2059/01/01 (a Sunday) is 14 April 2002, Julian day 2452378.5:
+//
+// Examples:
+//   GetJulianDate(2059, 1, 1)                   // 2452378.5
+//   Nepali2EnglishDate(2059, 1, 1)              // "04/14/2002"
+//   English2NepaliDate(2002, 4, 14)             // "2059/01/01/1"
+//   Nepali2EnglishDate(2059, 1, 32)             // "Nepali2EnglishDate =Invalid Date"
 //
 // A date that fails its check is no error: GetJulianDate answers 0, Nepali2EnglishDate the text
 // "Nepali2EnglishDate =Invalid Date", English2NepaliDate the text "Invalid Input". A BS date with

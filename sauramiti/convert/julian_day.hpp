@@ -9,6 +9,12 @@
 // a date: days up to 2299160 (4 October 1582) come out in the Julian calendar, later days in the
 // Gregorian one, so a Gregorian date before 15 October 1582 does not come back unchanged. Years
 // are astronomical: year 0 precedes year 1.
+//
+// Examples:
+//   GregorianToJulianDay(2000, 1, 1)            // 2451544.5
+//   JulianDayToGregorian(2451544.5)             // 2000-01-01
+//   JulianDayToGregorian(2299160.5)             // 1582-10-15
+//   JulianDayToGregorian(2299159.5)             // 1582-10-04 (the Julian day before it)
 #pragma once
 
 #include <cstdint>

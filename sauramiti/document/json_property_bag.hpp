@@ -20,7 +20,13 @@
 // Reading. ReadProperty returns a copy of the stored value, of the type it was stored as (a new
 // font object for a font), or the default when the key is absent. The bag remembers the key of the
 // last read, so that a caller whose conversion of the value fails (error 13 or 6) can say which
-// key it was.
+// key it was. For example:
+//   JsonPropertyBag bag;
+//   bag.WriteProperty("MaxYear", Variant::String("2090"), Variant::String("2089"));
+//   bag.WriteProperty("English", Variant::Boolean(true), Variant::Boolean(true));
+//   bag.Keys().size()                                             // 1 (English is its default)
+//   bag.ReadProperty("MaxYear", Variant()).StringValue()          // "2090"
+//   bag.ReadProperty("English", Variant::Boolean(true)).BooleanBits()  // -1
 //
 // Files. Save writes the whole document, pretty-printed, to a private temporary file beside the
 // target and renames it over the target, so a failed or killed save loses nothing and leaves
