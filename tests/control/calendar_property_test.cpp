@@ -35,12 +35,6 @@ class CalendarTest : public LiveControl {
   }
 };
 
-TEST_F(CalendarTest, ANewInstanceFollowsTheModel) {
-  EXPECT_EQ(control.Calendar(), 0);
-  EXPECT_EQ(PropertyNamed("Calendar").get(control), Variant::Integer(std::int16_t{0}));
-  EXPECT_TRUE(PropertyNamed("Calendar").extension);
-}
-
 // The months of 2082 where the calendars differ, as the grid shows them in each calendar.
 TEST_F(CalendarTest, TheGridShowsTheCalendarsMonths) {
   const struct {
@@ -146,15 +140,13 @@ TEST_F(CalendarTest, OtherValuesAreRefusedAndChangeNothing) {
   EXPECT_EQ(DateFields(control), before);
   EXPECT_EQ(DaysShown(), 32);
   EXPECT_TRUE(Events().empty());
-}
-
-TEST_F(CalendarTest, ReadAndSetInBothModes) {
-  host.inner.SetUserMode(false);
-  control.Calendar(1);
-  EXPECT_EQ(control.Calendar(), 1);
-  host.inner.SetUserMode(true);
-  control.Calendar(0);
-  EXPECT_EQ(control.Calendar(), 0);
+  // Nor does a document with another value load.
+  RecordingBag bag;
+  bag.stored["Calendar"] = Variant::Integer(std::int16_t{3});
+  HookedHost other;
+  Sauramiti loaded(other);
+  EXPECT_EQ(ErrorNumberOf([&] { loaded.ReadProperties(bag); }), 380);
+  EXPECT_EQ(loaded.Calendar(), 0);
 }
 
 // The nine methods of a published instance against a model instance and the module's routines.
@@ -202,9 +194,11 @@ TEST_F(CalendarTest, MethodsFollowTheInstancesCalendarOnly) {
   EXPECT_EQ(control.JDate2EnglishDate(2460872.5), model.JDate2EnglishDate(2460872.5));
 }
 
-// Saved only when 1; loads back; a document without the key (every older one) is the model; a
-// loaded published instance reads today in the published calendar.
+// A new instance is the model, and saved only when 1; loads back; a document without the key
+// (every older one) is the model; a loaded published instance reads today in the published
+// calendar.
 TEST_F(CalendarTest, SavedOnlyWhenPublishedAndLoadedBack) {
+  EXPECT_EQ(PropertyNamed("Calendar").get(control), Variant::Integer(std::int16_t{0}));
   RecordingBag model;
   control.WriteProperties(model);
   EXPECT_EQ(model.stored.count("Calendar"), 0U);
@@ -224,15 +218,6 @@ TEST_F(CalendarTest, SavedOnlyWhenPublishedAndLoadedBack) {
     EXPECT_EQ(loaded.Value(), isPublished ? "2082/04/01/5" : "2082/04/02/5");
     EXPECT_EQ(loaded.DateAD(), "07/17/2025");
   }
-}
-
-TEST_F(CalendarTest, ADocumentWithAnotherValueFailsToLoad) {
-  RecordingBag bag;
-  bag.stored["Calendar"] = Variant::Integer(std::int16_t{3});
-  HookedHost other;
-  Sauramiti loaded(other);
-  EXPECT_EQ(ErrorNumberOf([&] { loaded.ReadProperties(bag); }), 380);
-  EXPECT_EQ(loaded.Calendar(), 0);
 }
 
 }  // namespace
