@@ -239,6 +239,8 @@ TEST_F(WidgetTest, NepaliNamesAreDrawnAsDevanagariAndReadAsWritten) {
   EXPECT_TRUE(TakeErrors().empty());
 }
 
+// Each Qt key reaches the navigator; its walks and refusals at the ends of the lists are the
+// navigator's own tests.
 TEST_F(WidgetTest, KeysMoveTheMarkClickItAndTurnPages) {
   const Qt::Key L = Qt::Key_Left, R = Qt::Key_Right, U = Qt::Key_Up, D = Qt::Key_Down,
                 PgUp = Qt::Key_PageUp, PgDn = Qt::Key_PageDown, Enter = Qt::Key_Return;
@@ -275,11 +277,6 @@ TEST_F(WidgetTest, KeysMoveTheMarkClickItAndTurnPages) {
     EXPECT_EQ(widget_.value(), c.value);
     EXPECT_EQ(widget_.year() * 100 + widget_.month(), c.page);
   }
-  widget_.newDocument();  // the page keys stop at the ends of the year list
-  widget_.setMinYear(2059);
-  widget_.setMaxYear(2059);
-  QTest::keyClick(&widget_, PgUp);
-  EXPECT_EQ(widget_.year() * 100 + widget_.month(), 205901);
 }
 
 TEST_F(WidgetTest, HostileValuesEndInAValueOrANumberedError) {
