@@ -79,23 +79,11 @@ TEST(NumberTextFallbackTest, RandomValuesWriteAsToChars) {
 }
 
 TEST(NumberTextFallbackTest, ReadingAgreesWithFromChars) {
-  const std::vector<std::string> forms = {"0",
-                                          "-0",
-                                          "2452378.5",
-                                          "1e308",
-                                          "1e309",
-                                          "-1e400",
-                                          "1e-400",
-                                          "4e-324",
-                                          "2e-324",
-                                          "1E+06",
-                                          ".5",
-                                          "5.",
-                                          "0.1",
-                                          "1863912.999999",
-                                          "00012",
-                                          "1e-310",
-                                          "123456789012345678901234567890"};
+  // clang-format off
+  const std::vector<std::string> forms = {
+      "0", "-0", "2452378.5", "1e308", "1e309", "-1e400", "1e-400", "4e-324", "2e-324", "1E+06",
+      ".5", "5.", "0.1", "1863912.999999", "00012", "1e-310", "123456789012345678901234567890"};
+  // clang-format on
   for (const std::string& text : forms) {
     double native = -7.0;
     double fallback = -7.0;

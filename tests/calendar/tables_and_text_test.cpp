@@ -20,19 +20,12 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 #define DIV "\xC3\xB7"  // the division sign, U+00F7, in UTF-8
 
 TEST(CalendarTablesTest, MonthStartsAreTheRunningSumsOfTheSolarMonths) {
-  const std::vector<double> starts = {0,
-                                      30.93474,
-                                      62.35472649,
-                                      93.99948143,
-                                      125.47486071,
-                                      156.49407385,
-                                      186.93601886,
-                                      216.82975811,
-                                      246.32039822,
-                                      275.63819913,
-                                      305.08553480,
-                                      334.90584154,
-                                      365.25875625};
+  // clang-format off
+  const std::vector<double> starts = {
+      0,            30.93474,     62.35472649,  93.99948143,  125.47486071, 156.49407385,
+      186.93601886, 216.82975811, 246.32039822, 275.63819913, 305.08553480, 334.90584154,
+      365.25875625};
+  // clang-format on
   ASSERT_EQ(starts.size(), MonthStartTable.size());
   for (std::size_t i = 0; i < starts.size(); ++i) {
     EXPECT_NEAR(MonthStartTable[i], starts[i], 5e-9) << "entry " << i;

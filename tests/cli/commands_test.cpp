@@ -20,17 +20,26 @@
 namespace sauramiti::cli {
 namespace {
 
-// Status, standard output and the number of lines on standard error.
-std::string Command(std::vector<const char*> words, const std::string& input = "") {
+struct Run {
+  int status;
+  std::string out, err;
+};
+
+Run RunWords(std::vector<const char*> words, const std::string& input = "") {
   words.insert(words.begin(), "sauramiti");
   std::istringstream in(input);
   std::ostringstream out, err;
   const int status =
       RunCommandLine(static_cast<int>(words.size()), words.data(), Streams{in, out, err, false});
-  const std::string errors = err.str();
+  return {status, out.str(), err.str()};
+}
+
+// Status, standard output and the number of lines on standard error.
+std::string Command(const std::vector<const char*>& words, const std::string& input = "") {
+  const auto [status, out, errors] = RunWords(words, input);
   const bool named =
       errors.empty() || errors.starts_with("sauramiti") || errors.starts_with("script: ");
-  return std::to_string(status) + " " + out.str() + "|" +
+  return std::to_string(status) + " " + out + "|" +
          std::to_string(std::count(errors.begin(), errors.end(), '\n')) + (named ? "" : " unnamed");
 }
 
@@ -80,13 +89,7 @@ TEST(CommandLineTest, StatusOutputAndComplaints) {
 }
 
 // Standard error only.
-std::string Complaint(std::vector<const char*> words) {
-  words.insert(words.begin(), "sauramiti");
-  std::istringstream in;
-  std::ostringstream out, err;
-  RunCommandLine(static_cast<int>(words.size()), words.data(), Streams{in, out, err, false});
-  return err.str();
-}
+std::string Complaint(const std::vector<const char*>& words) { return RunWords(words).err; }
 
 TEST(CommandLineTest, ComplaintsSayWhatAndWhereToLook) {
   struct Case {

@@ -35,12 +35,6 @@ class CalendarTest : public LiveControl {
   }
 };
 
-TEST_F(CalendarTest, ANewInstanceFollowsTheModel) {
-  EXPECT_EQ(control.Calendar(), 0);
-  EXPECT_EQ(PropertyNamed("Calendar").get(control), Variant::Integer(std::int16_t{0}));
-  EXPECT_TRUE(PropertyNamed("Calendar").extension);
-}
-
 // The months of 2082 where the calendars differ, as the grid shows them in each calendar.
 TEST_F(CalendarTest, TheGridShowsTheCalendarsMonths) {
   const struct {
@@ -146,65 +140,47 @@ TEST_F(CalendarTest, OtherValuesAreRefusedAndChangeNothing) {
   EXPECT_EQ(DateFields(control), before);
   EXPECT_EQ(DaysShown(), 32);
   EXPECT_TRUE(Events().empty());
+  // Nor does a document with another value load.
+  RecordingBag bag;
+  bag.stored["Calendar"] = Variant::Integer(std::int16_t{3});
+  HookedHost other;
+  Sauramiti loaded(other);
+  EXPECT_EQ(ErrorNumberOf([&] { loaded.ReadProperties(bag); }), 380);
+  EXPECT_EQ(loaded.Calendar(), 0);
 }
 
-TEST_F(CalendarTest, ReadAndSetInBothModes) {
-  host.inner.SetUserMode(false);
-  control.Calendar(1);
-  EXPECT_EQ(control.Calendar(), 1);
-  host.inner.SetUserMode(true);
-  control.Calendar(0);
-  EXPECT_EQ(control.Calendar(), 0);
-}
-
-// The nine methods of a published instance against a model instance and the module's routines.
+// The nine methods of a published instance against a model instance (the model calendar's
+// methods are the module's routines: calendar_methods_test).
 TEST_F(CalendarTest, MethodsFollowTheInstancesCalendarOnly) {
   HookedHost otherHost;
   Sauramiti model(otherHost);
   model.InitProperties();
   control.Calendar(1);
-  const struct {
-    const char* call;
-    std::string published, instance, routine;
-  } rows[] = {
-      {"GetDaysInMonth 2082 3", std::to_string(control.GetDaysInMonth(2082, 3, disNepali)),
-       std::to_string(model.GetDaysInMonth(2082, 3, disNepali)),
-       std::to_string(R::GetDaysInMonth(2082, 3, disNepali))},
-      {"GetFirstWeekDay 2082 4", std::to_string(control.GetFirstWeekDay(2082, 4)),
-       std::to_string(model.GetFirstWeekDay(2082, 4)), std::to_string(R::GetFirstWeekDay(2082, 4))},
-      {"GetWeekDay 2082 3 32", std::to_string(control.GetWeekDay(2082, 3, 32)),
-       std::to_string(model.GetWeekDay(2082, 3, 32)), std::to_string(R::GetWeekDay(2082, 3, 32))},
-      {"Nepali2EnglishDate 2082 4 1", control.Nepali2EnglishDate(2082, 4, 1),
-       model.Nepali2EnglishDate(2082, 4, 1), R::Nepali2EnglishDate(2082, 4, 1)},
-      {"English2NepaliDate 2025 7 16", control.English2NepaliDate(2025, 7, 16),
-       model.English2NepaliDate(2025, 7, 16), R::English2NepaliDate(2025, 7, 16)},
-      {"GetKaliAhargana 2082 4 1",
-       std::to_string(control.GetKaliAhargana(2082, 4, 1) - R::GetKaliAhargana(2082, 3, 1)),
-       std::to_string(model.GetKaliAhargana(2082, 4, 1) - R::GetKaliAhargana(2082, 3, 1)),
-       std::to_string(R::GetKaliAhargana(2082, 4, 1) - R::GetKaliAhargana(2082, 3, 1))},
-      {"GetJulianDate 2082 3 32", std::to_string(control.GetJulianDate(2082, 3, 32)),
-       std::to_string(model.GetJulianDate(2082, 3, 32)),
-       std::to_string(R::GetJulianDate(2082, 3, 32))},
-      {"AharGana2NepaliDate (Asar 1 + 31)",
-       control.AharGana2NepaliDate(R::GetKaliAhargana(2082, 3, 1) + 31),
-       model.AharGana2NepaliDate(R::GetKaliAhargana(2082, 3, 1) + 31),
-       R::AharGana2NepaliDate(R::GetKaliAhargana(2082, 3, 1) + 31)},
+  const double asar1 = R::GetKaliAhargana(2082, 3, 1);
+  const auto answers = [&](Sauramiti& c) {
+    return std::vector<std::string>{std::to_string(c.GetDaysInMonth(2082, 3, disNepali)),
+                                    std::to_string(c.GetFirstWeekDay(2082, 4)),
+                                    std::to_string(c.GetWeekDay(2082, 3, 32)),
+                                    c.Nepali2EnglishDate(2082, 4, 1),
+                                    c.English2NepaliDate(2025, 7, 16),
+                                    std::to_string(c.GetKaliAhargana(2082, 4, 1) - asar1),
+                                    std::to_string(c.GetJulianDate(2082, 3, 32)),
+                                    c.AharGana2NepaliDate(asar1 + 31),
+                                    c.JDate2EnglishDate(2460872.5)};
   };
-  const char* published[] = {
-      "32", "5", "4", "07/17/2025", "2082/03/32/4", "32.000000", "2460872.500000", "2082/03/32/4"};
-  const char* modelAnswers[] = {"31",           "4",         "0",        "07/16/2025",
-                                "2082/04/01/4", "31.000000", "0.000000", "2082/04/01/4"};
-  for (std::size_t i = 0; i < std::size(rows); ++i) {
-    EXPECT_EQ(rows[i].published, published[i]) << rows[i].call;
-    EXPECT_EQ(rows[i].instance, modelAnswers[i]) << rows[i].call;
-    EXPECT_EQ(rows[i].routine, modelAnswers[i]) << rows[i].call;
-  }
-  EXPECT_EQ(control.JDate2EnglishDate(2460872.5), model.JDate2EnglishDate(2460872.5));
+  EXPECT_EQ(answers(control),
+            (std::vector<std::string>{"32", "5", "4", "07/17/2025", "2082/03/32/4", "32.000000",
+                                      "2460872.500000", "2082/03/32/4", "07/16/2025"}));
+  EXPECT_EQ(answers(model),
+            (std::vector<std::string>{"31", "4", "0", "07/16/2025", "2082/04/01/4", "31.000000",
+                                      "0.000000", "2082/04/01/4", "07/16/2025"}));
 }
 
-// Saved only when 1; loads back; a document without the key (every older one) is the model; a
-// loaded published instance reads today in the published calendar.
+// A new instance is the model, and saved only when 1; loads back; a document without the key
+// (every older one) is the model; a loaded published instance reads today in the published
+// calendar.
 TEST_F(CalendarTest, SavedOnlyWhenPublishedAndLoadedBack) {
+  EXPECT_EQ(PropertyNamed("Calendar").get(control), Variant::Integer(std::int16_t{0}));
   RecordingBag model;
   control.WriteProperties(model);
   EXPECT_EQ(model.stored.count("Calendar"), 0U);
@@ -224,15 +200,6 @@ TEST_F(CalendarTest, SavedOnlyWhenPublishedAndLoadedBack) {
     EXPECT_EQ(loaded.Value(), isPublished ? "2082/04/01/5" : "2082/04/02/5");
     EXPECT_EQ(loaded.DateAD(), "07/17/2025");
   }
-}
-
-TEST_F(CalendarTest, ADocumentWithAnotherValueFailsToLoad) {
-  RecordingBag bag;
-  bag.stored["Calendar"] = Variant::Integer(std::int16_t{3});
-  HookedHost other;
-  Sauramiti loaded(other);
-  EXPECT_EQ(ErrorNumberOf([&] { loaded.ReadProperties(bag); }), 380);
-  EXPECT_EQ(loaded.Calendar(), 0);
 }
 
 }  // namespace

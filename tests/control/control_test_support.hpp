@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <sauramiti/base/runtime_error.hpp>
+#include <sauramiti/calendar/first_weekday.hpp>
 #include <sauramiti/control/sauramiti.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
 #include <string>
@@ -23,6 +24,16 @@ inline std::string DateFields(const Sauramiti& c) {
   std::string text = numbers + c.DateValue() + "|" + c.DateAD() + "|" + c.EngStrDate() + "|";
   std::snprintf(numbers, sizeof numbers, "%.1f %d", c.JulianDate(), c.UjjainAhargana());
   return text + numbers;
+}
+
+// The Value string "yyyy/mm/dd/w" of a BS day, its weekday from the month's first.
+inline std::string ValueOf(int year, int month, int day) {
+  const int first = SauramitiRoutine::GetFirstWeekDay(static_cast<std::int16_t>(year),
+                                                      static_cast<std::int16_t>(month));
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d/%02d/%02d/%d", year, month, day,
+                (first - 1 + day - 1) % 7 + 1);
+  return text;
 }
 
 // The headless host, with a hook that runs while the control raises Click.

@@ -28,16 +28,6 @@ std::string Report(HookedHost& host, int cells) {
   return text;
 }
 
-// The Value string "yyyy/mm/dd/w" of a BS day.
-std::string ValueOf(int year, int month, int day) {
-  const int first =
-      R::GetFirstWeekDay(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d/%02d/%02d/%d", year, month, day,
-                (first - 1 + day - 1) % 7 + 1);
-  return text;
-}
-
 // The first month from 2000 whose days run past cell `lastCell` when day 1 sits in its weekday's
 // column; its first weekday in `first`.
 std::pair<int, int> MonthReaching(int lastCell, int& first) {
@@ -192,8 +182,8 @@ TEST_F(SixWeeksTest, SavedOnlyWhenOnAndLoadedBack) {
     EXPECT_EQ(other.inner.FindLabel("lblDay(38)")->Visible(), bag == &on);
   }
 
+  // Set through the table, a text converts as the property's type.
   const PropertyEntry& entry = PropertyNamed("SixWeeks");
-  EXPECT_TRUE(entry.extension);
   entry.let(control, Variant::String("False"));
   EXPECT_EQ(entry.get(control), Variant::Boolean(std::int16_t{0}));
 }

@@ -1,14 +1,8 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/resource.h>
 
 #include <bit>
 #include <cmath>
-#include <csignal>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <memory>
 #include <sauramiti/base/runtime_error.hpp>
@@ -167,70 +161,6 @@ TEST(JsonPropertyBagTest, AcceptsAZeroFractionFontsWithoutStylesAndSpeltInfiniti
   EXPECT_TRUE(SameStoredValue(bag.ReadProperty("I", {}), Variant::Integer(2100)));
   EXPECT_TRUE(SameStoredValue(bag.ReadProperty("F", {}), Variant::Font(MakeFont({"T", 8.0F}))));
   EXPECT_TRUE(SameStoredValue(bag.ReadProperty("D", {}), Variant::Double(-Limits::infinity())));
-}
-
-namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Saving and loading work on "form.json" in a directory of each test's own.
-class DocumentFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "sauramiti-doc-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    std::ofstream(file_ = dir_ / "form.json") << "old";
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  // The file keeps its old bytes and no temporary file is left beside it.
-  void ExpectUntouched(const std::string& old = "old") const {
-    EXPECT_EQ(ReadBytes(file_), old);
-    EXPECT_EQ(fs::directory_iterator(dir_)->path(), file_);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
-  }
-  fs::path dir_, file_;
-};
-
-TEST_F(DocumentFileTest, ASaveReplacesTheDocumentKeepsItsPermissionsAndLoadsBack) {
-  fs::permissions(file_, fs::perms::owner_read | fs::perms::owner_write);
-  JsonPropertyBag bag;
-  bag.WriteProperty("MaxYear", Variant::String("2090"), Variant());
-  bag.Save(file_);
-  // Pretty-printed, two spaces an indent, every value tagged with its type.
-  ExpectUntouched(
-      "{\n  \"MaxYear\": {\n    \"type\": \"String\",\n    \"value\": \"2090\"\n  }\n}\n");
-  EXPECT_EQ(JsonPropertyBag::Load(file_).ToJsonText(), bag.ToJsonText());
-  EXPECT_EQ(fs::status(file_).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-}
-
-TEST_F(DocumentFileTest, AWriteThatFailsHalfwayKeepsTheOldFile) {
-  JsonPropertyBag bag;
-  bag.WriteProperty("Value", Variant::String(std::string(20000, 'x')), {});
-  // A small limit on the size of files written stops the write part of the way through, even
-  // for a user whom no permission stops.
-  rlimit saved{};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit lowered = saved;
-  lowered.rlim_cur = 4096;
-  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  ::setrlimit(RLIMIT_FSIZE, &lowered);
-  const std::string message = MessageOf<DocumentError>([&] { bag.Save(file_); });
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previousHandler);
-  EXPECT_EQ(message.rfind(file_.string() + ": cannot ", 0), 0U) << message;
-  ExpectUntouched();
-}
-
-TEST_F(DocumentFileTest, AFailedLoadNamesTheFileAndChangesNothing) {
-  for (const fs::path& path : {file_, dir_ / "missing.json", dir_}) {
-    const std::string message = MessageOf<DocumentError>([&] { JsonPropertyBag::Load(path); });
-    EXPECT_EQ(message.rfind(path.string() + ": ", 0), 0U) << message;
-  }
-  ExpectUntouched();
 }
 
 }  // namespace

@@ -42,6 +42,9 @@ class UserActionsTest : public testing::Test {
 };
 
 TEST_F(UserActionsTest, EachActionReachesItsHandlerOrSaysWhyNot) {
+  using enum UserActionKind;
+  using enum UserActionOutcome;
+  // clang-format off
   const struct {
     const char* name;
     UserAction action;
@@ -50,73 +53,19 @@ TEST_F(UserActionsTest, EachActionReachesItsHandlerOrSaysWhyNot) {
     std::vector<std::string> seen;
     std::string text;  // the list's text afterwards
   } cases[] = {
-      {"a click on a cell",
-       {UserActionKind::ClickLabel, "lblDay(3)", 0},
-       false,
-       UserActionOutcome::Delivered,
-       {"click 4"},
-       ""},
-      {"a disabled cell reports no click",
-       {UserActionKind::ClickLabel, "lblDay(3)", 0},
-       true,
-       UserActionOutcome::Refused,
-       {},
-       ""},
-      {"a choice shows its entry before Click",
-       {UserActionKind::ChooseEntry, "cboYear", 2},
-       false,
-       UserActionOutcome::Delivered,
-       {"chose 2060"},
-       "2060"},
-      {"a digit typed is kept",
-       {UserActionKind::TypeCharacter, "cboYear", '7'},
-       false,
-       UserActionOutcome::Delivered,
-       {"key 55"},
-       "7"},
-      {"a letter typed is discarded",
-       {UserActionKind::TypeCharacter, "cboYear", 'x'},
-       false,
-       UserActionOutcome::Refused,
-       {"key 120"},
-       ""},
-      {"a code unit past 0x7fff",
-       {UserActionKind::TypeCharacter, "cboYear", 0x8000},
-       false,
-       UserActionOutcome::Refused,
-       {"key -32768"},
-       ""},
-      {"opening the list",
-       {UserActionKind::OpenList, "cboYear", 0},
-       false,
-       UserActionOutcome::Delivered,
-       {"opened"},
-       ""},
-      {"no child of that name",
-       {UserActionKind::ClickLabel, "lblDay(99)", 0},
-       false,
-       UserActionOutcome::NoSuchChild,
-       {},
-       ""},
-      {"a list takes no click",
-       {UserActionKind::ClickLabel, "cboYear", 0},
-       false,
-       UserActionOutcome::WrongKind,
-       {},
-       ""},
-      {"a label has no entries",
-       {UserActionKind::ChooseEntry, "lblDay(3)", 0},
-       false,
-       UserActionOutcome::WrongKind,
-       {},
-       ""},
-      {"a frame takes nothing",
-       {UserActionKind::OpenList, "Frame1", 0},
-       false,
-       UserActionOutcome::WrongKind,
-       {},
-       ""},
+      {"a click on a cell", {ClickLabel, "lblDay(3)", 0}, false, Delivered, {"click 4"}, ""},
+      {"a disabled cell reports no click", {ClickLabel, "lblDay(3)", 0}, true, Refused, {}, ""},
+      {"a choice shows its entry before Click", {ChooseEntry, "cboYear", 2}, false, Delivered, {"chose 2060"}, "2060"},
+      {"a digit typed is kept", {TypeCharacter, "cboYear", '7'}, false, Delivered, {"key 55"}, "7"},
+      {"a letter typed is discarded", {TypeCharacter, "cboYear", 'x'}, false, Refused, {"key 120"}, ""},
+      {"a code unit past 0x7fff", {TypeCharacter, "cboYear", 0x8000}, false, Refused, {"key -32768"}, ""},
+      {"opening the list", {OpenList, "cboYear", 0}, false, Delivered, {"opened"}, ""},
+      {"no child of that name", {ClickLabel, "lblDay(99)", 0}, false, NoSuchChild, {}, ""},
+      {"a list takes no click", {ClickLabel, "cboYear", 0}, false, WrongKind, {}, ""},
+      {"a label has no entries", {ChooseEntry, "lblDay(3)", 0}, false, WrongKind, {}, ""},
+      {"a frame takes nothing", {OpenList, "Frame1", 0}, false, WrongKind, {}, ""},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     seen_.clear();

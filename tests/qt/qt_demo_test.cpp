@@ -17,45 +17,6 @@
 namespace sauramiti::qt::demo {
 namespace {
 
-TEST(PropertyBrowser, EditsReachTheControlAndItsErrorsAreShownWithTheirNumber) {
-  DemoWindow window;
-  window.SetMessagesShown(false);
-  const auto Log = [&] { return window.findChild<QPlainTextEdit*>()->toPlainText(); };
-  const auto Field = [&](const char* property) -> QLineEdit* {
-    auto* browser = window.findChild<QTableWidget*>();
-    for (int row = 0; row < browser->rowCount(); ++row) {
-      if (browser->item(row, 0)->text() == property) {
-        return qobject_cast<QLineEdit*>(browser->cellWidget(row, 1));
-      }
-    }
-    return nullptr;
-  };
-  const auto Type = [&](const char* property, const QString& text) {
-    Field(property)->selectAll();
-    QTest::keyClicks(Field(property), text);
-    QTest::keyClick(Field(property), Qt::Key_Return);
-  };
-  Type("MinYear", "2050");
-  EXPECT_EQ(window.Picker().minYear(), 2050);
-  EXPECT_TRUE(Log().contains("PropertyChanged MinYear"));
-  Type("MinYear", "abc");
-  EXPECT_TRUE(Log().contains("Run-time error 13"));
-  EXPECT_EQ(Field("MinYear")->text(), "2050") << "the row shows what is held";
-  Type("MaxYear", "\"2070\"");
-  EXPECT_EQ(window.Picker().maxYear().typeId(), QMetaType::QString);
-  // The weekday style cannot be read or set at run time, only in design mode.
-  EXPECT_EQ(Field("WeekDayStyle")->text(), "error 393");
-  Type("WeekDayStyle", "1");
-  EXPECT_TRUE(Log().contains("Run-time error 382"));
-  for (QAction* action : window.findChildren<QAction*>()) {
-    if (action->text().remove('&') == "Design") action->trigger();
-  }
-  ASSERT_FALSE(window.Picker().userMode());
-  Type("WeekDayStyle", "1");
-  EXPECT_EQ(window.Picker().weekDayStyle(), QVariant(1));
-  EXPECT_EQ(Field("WeekDayStyle")->text(), "1");
-}
-
 // The browser's row for a property.
 QLineEdit* Field(DemoWindow& window, const char* property) {
   auto* browser = window.findChild<QTableWidget*>();
@@ -88,6 +49,28 @@ int DayOnes(DemoWindow& window) {
 }
 
 QString LogText(DemoWindow& window) { return window.findChild<QPlainTextEdit*>()->toPlainText(); }
+
+TEST(PropertyBrowser, EditsReachTheControlAndItsErrorsAreShownWithTheirNumber) {
+  DemoWindow window;
+  window.SetMessagesShown(false);
+  Type(window, "MinYear", "2050");
+  EXPECT_EQ(window.Picker().minYear(), 2050);
+  EXPECT_TRUE(LogText(window).contains("PropertyChanged MinYear"));
+  Type(window, "MinYear", "abc");
+  EXPECT_TRUE(LogText(window).contains("Run-time error 13"));
+  EXPECT_EQ(Field(window, "MinYear")->text(), "2050") << "the row shows what is held";
+  Type(window, "MaxYear", "\"2070\"");
+  EXPECT_EQ(window.Picker().maxYear().typeId(), QMetaType::QString);
+  // The weekday style cannot be read or set at run time, only in design mode.
+  EXPECT_EQ(Field(window, "WeekDayStyle")->text(), "error 393");
+  Type(window, "WeekDayStyle", "1");
+  EXPECT_TRUE(LogText(window).contains("Run-time error 382"));
+  Trigger(window, "Design");
+  ASSERT_FALSE(window.Picker().userMode());
+  Type(window, "WeekDayStyle", "1");
+  EXPECT_EQ(window.Picker().weekDayStyle(), QVariant(1));
+  EXPECT_EQ(Field(window, "WeekDayStyle")->text(), "1");
+}
 
 // A value the control refuses is put back: the picker keeps working, the browser shows what the
 // picker holds, the error is shown with its number.

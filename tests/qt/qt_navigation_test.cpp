@@ -15,8 +15,6 @@ namespace sauramiti::qt {
 namespace {
 
 using platform::UserAction;
-using platform::UserActionKind;
-using platform::UserActionOutcome;
 
 TEST(QtUserActionsTest, EachActionReachesItsHandlerAsTheWidgetsDeliverIt) {
   QWidget surface;
@@ -32,59 +30,27 @@ TEST(QtUserActionsTest, EachActionReachesItsHandlerAsTheWidgetsDeliverIt) {
   list->OnKeyPress([&](std::int16_t& key) {
     if (key < '0' || key > '9') key = 0;  // digits only, as the control's lists
   });
+  using enum platform::UserActionKind;
+  using enum platform::UserActionOutcome;
+  // clang-format off
   const struct {
     const char* name;
     UserAction action;
     bool cellEnabled;
-    UserActionOutcome outcome;
+    platform::UserActionOutcome outcome;
     std::vector<std::string> seen;
   } cases[] = {
-      {"a click",
-       {UserActionKind::ClickLabel, "lblDay(3)", 0},
-       true,
-       UserActionOutcome::Delivered,
-       {"click"}},
-      {"a disabled cell refuses",
-       {UserActionKind::ClickLabel, "lblDay(3)", 0},
-       false,
-       UserActionOutcome::Refused,
-       {}},
-      {"a choice",
-       {UserActionKind::ChooseEntry, "cboYear", 1},
-       true,
-       UserActionOutcome::Delivered,
-       {"chose 2059"}},
-      {"an entry outside the list",
-       {UserActionKind::ChooseEntry, "cboYear", 3},
-       true,
-       UserActionOutcome::Refused,
-       {}},
-      {"a letter is discarded",
-       {UserActionKind::TypeCharacter, "cboYear", 'x'},
-       true,
-       UserActionOutcome::Refused,
-       {}},
-      {"opening",
-       {UserActionKind::OpenList, "cboYear", 0},
-       true,
-       UserActionOutcome::Delivered,
-       {"opened"}},
-      {"no such child",
-       {UserActionKind::OpenList, "CBoMonth", 0},
-       true,
-       UserActionOutcome::NoSuchChild,
-       {}},
-      {"a label has no entries",
-       {UserActionKind::ChooseEntry, "lblDay(3)", 0},
-       true,
-       UserActionOutcome::WrongKind,
-       {}},
-      {"a frame takes nothing",
-       {UserActionKind::ClickLabel, "Frame1", 0},
-       true,
-       UserActionOutcome::WrongKind,
-       {}},
+      {"a click", {ClickLabel, "lblDay(3)", 0}, true, Delivered, {"click"}},
+      {"a disabled cell refuses", {ClickLabel, "lblDay(3)", 0}, false, Refused, {}},
+      {"a choice", {ChooseEntry, "cboYear", 1}, true, Delivered, {"chose 2059"}},
+      {"an entry outside the list", {ChooseEntry, "cboYear", 3}, true, Refused, {}},
+      {"a letter is discarded", {TypeCharacter, "cboYear", 'x'}, true, Refused, {}},
+      {"opening", {OpenList, "cboYear", 0}, true, Delivered, {"opened"}},
+      {"no such child", {OpenList, "CBoMonth", 0}, true, NoSuchChild, {}},
+      {"a label has no entries", {ChooseEntry, "lblDay(3)", 0}, true, WrongKind, {}},
+      {"a frame takes nothing", {ClickLabel, "Frame1", 0}, true, WrongKind, {}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     seen.clear();
@@ -93,8 +59,7 @@ TEST(QtUserActionsTest, EachActionReachesItsHandlerAsTheWidgetsDeliverIt) {
     EXPECT_EQ(seen, c.seen);
   }
   list->Text("");
-  EXPECT_EQ(host.Perform({UserActionKind::TypeCharacter, "cboYear", '7'}),
-            UserActionOutcome::Delivered);
+  EXPECT_EQ(host.Perform({TypeCharacter, "cboYear", '7'}), Delivered);
   EXPECT_EQ(list->Text(), "7") << "a kept character is typed into the field";
 }
 

@@ -58,6 +58,8 @@ class DateEditTest : public testing::Test {
   std::vector<bs::year_month_day> changes_;
 };
 
+// Each state the typed-date reader gives, as the validator's state (the reader's own cases are
+// checked with it), text in UTF-8, blanks trimmed, and the field's date restored by fixup.
 TEST_F(DateEditTest, TheValidatorTellsWholePartAndImpossibleDates) {
   const unsigned poush = bs::days_in_month(2081, 9);
   const TypedDateValidator validator([] { return QStringLiteral("2081/09/10"); });
@@ -66,20 +68,12 @@ TEST_F(DateEditTest, TheValidatorTellsWholePartAndImpossibleDates) {
     QValidator::State state;
   } cases[] = {
       {"2081-09-15", QValidator::Acceptable},
-      {"2081/9/15", QValidator::Acceptable},
-      {"2081.9.15", QValidator::Acceptable},
       {QString::fromUtf8("२०८१-०९-१५"), QValidator::Acceptable},
       {" 2081-09-15 ", QValidator::Acceptable},  // blanks around a pasted date go
       {"", QValidator::Intermediate},
-      {"2081", QValidator::Intermediate},
       {"2081-0", QValidator::Intermediate},
-      {"2081-09-", QValidator::Intermediate},
       {"2081-13-01", QValidator::Invalid},
-      {"2081-09-33", QValidator::Invalid},
       {QStringLiteral("2081-09-%1").arg(poush + 1), QValidator::Invalid},
-      {"2081-00", QValidator::Invalid},
-      {"2081/09-15", QValidator::Invalid},
-      {"2081-9a", QValidator::Invalid},
   };
   for (const auto& c : cases) {
     QString text = c.text;
