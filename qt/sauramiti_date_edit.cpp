@@ -27,9 +27,8 @@ SauramitiDateEdit::SauramitiDateEdit(QWidget* parent) : QWidget(parent) {
   layout->setSpacing(0);
   lineEdit_ = new QLineEdit(this);
   lineEdit_->setObjectName(QStringLiteral("dateText"));
-  lineEdit_->setValidator(
-      new TypedDateValidator([this] { return textOf(date_); },
-                             [this]() -> const bs::calendar& { return Calendar(); }, lineEdit_));
+  validator_ = new TypedDateValidator([this] { return textOf(date_); }, lineEdit_);
+  lineEdit_->setValidator(validator_);
   lineEdit_->installEventFilter(this);
   button_ = new QToolButton(this);
   button_->setObjectName(QStringLiteral("dropDownButton"));
@@ -45,6 +44,7 @@ SauramitiDateEdit::SauramitiDateEdit(QWidget* parent) : QWidget(parent) {
   SauramitiWidget& picker = popup_->picker();
   date_ = picker.selectedDate();
   calendarCode_ = picker.calendar();
+  validator_->setCalendar(Calendar());
   connect(button_, &QToolButton::clicked, this, [this] {
     if (isPopupShown()) {
       hidePopup();
@@ -70,7 +70,13 @@ SauramitiDateEdit::SauramitiDateEdit(QWidget* parent) : QWidget(parent) {
   ShowDate();
 }
 
-SauramitiDateEdit::~SauramitiDateEdit() = default;
+SauramitiDateEdit::~SauramitiDateEdit() {
+  // ~QWidget takes the focus from the line edit, which then finishes its editing and may fix up
+  // its text: by then this is no longer a date field, so the line edit stops calling it first.
+  lineEdit_->disconnect(this);
+  lineEdit_->removeEventFilter(this);
+  lineEdit_->setValidator(nullptr);
+}
 
 SauramitiWidget& SauramitiDateEdit::picker() const { return popup_->picker(); }
 
@@ -98,6 +104,7 @@ void SauramitiDateEdit::FollowCalendar() {
   const bs::calendar& previous =
       SauramitiRoutine::CalendarOfCode(static_cast<std::int16_t>(calendarCode_));
   calendarCode_ = code;
+  validator_->setCalendar(Calendar());
   setDate(bs::from_kali_ahargana(bs::kali_ahargana(date_, previous), Calendar()));
 }
 

@@ -46,6 +46,7 @@ class QToolButton;
 namespace sauramiti::qt {
 
 class DatePopup;
+class TypedDateValidator;
 class SauramitiWidget;
 
 class SauramitiDateEdit : public QWidget {
@@ -86,6 +87,7 @@ class SauramitiDateEdit : public QWidget {
   void FollowCalendar();
 
   QLineEdit* lineEdit_;
+  TypedDateValidator* validator_;
   QToolButton* button_;
   DatePopup* popup_;
   bs::year_month_day date_;

@@ -14,14 +14,8 @@ navigation::TypedDate Read(const QString& text, const bs::calendar& cal) {
 
 }  // namespace
 
-TypedDateValidator::TypedDateValidator(std::function<QString()> restore,
-                                       std::function<const bs::calendar&()> calendar,
-                                       QObject* parent)
-    : QValidator(parent), restore_(std::move(restore)), calendar_(std::move(calendar)) {}
-
-const bs::calendar& TypedDateValidator::Calendar() const {
-  return calendar_ ? calendar_() : bs::calendar::model;
-}
+TypedDateValidator::TypedDateValidator(std::function<QString()> restore, QObject* parent)
+    : QValidator(parent), restore_(std::move(restore)) {}
 
 QValidator::State TypedDateValidator::validate(QString& input, int& position) const {
   // A date pasted with blanks around it is taken without them.
@@ -31,7 +25,7 @@ QValidator::State TypedDateValidator::validate(QString& input, int& position) co
     position = std::clamp(position - leading, 0, static_cast<int>(trimmed.size()));
     input = trimmed;
   }
-  switch (Read(input, Calendar()).state) {
+  switch (Read(input, *calendar_).state) {
     case navigation::TypedDateState::Complete:
       return Acceptable;
     case navigation::TypedDateState::Empty:

@@ -7,8 +7,10 @@
 // can never be a date is Invalid, so the line edit refuses the keystroke ("2081-13", a 33rd day,
 // letters). Blanks around a pasted date are dropped. fixup() puts back the text that `restore`
 // gives (the field's own date), so a field left with half a date shows its date again. The days
-// are those of the calendar `calendar` gives, read at each keystroke (the model when none is
-// given), so "2082/03/32" is a date only while the field follows the published calendar.
+// are those of the calendar set by setCalendar (the model until then), so "2082/03/32" is a date
+// only while the field follows the published calendar. The validator holds the calendar itself
+// rather than asking its field at each keystroke: a line edit may validate while the field that
+// owns it is being destroyed.
 #pragma once
 
 #include <QValidator>
@@ -22,8 +24,11 @@ class TypedDateValidator : public QValidator {
   Q_OBJECT
 
  public:
-  TypedDateValidator(std::function<QString()> restore,
-                     std::function<const bs::calendar&()> calendar = {}, QObject* parent = nullptr);
+  TypedDateValidator(std::function<QString()> restore, QObject* parent = nullptr);
+
+  // The calendar whose days are dates; it must outlive the validator (calendar::model and
+  // calendar::published do).
+  void setCalendar(const bs::calendar& cal) { calendar_ = &cal; }
 
   State validate(QString& input, int& position) const override;
   void fixup(QString& input) const override;
@@ -33,10 +38,8 @@ class TypedDateValidator : public QValidator {
       const QString& text, const bs::calendar& cal = bs::calendar::model);
 
  private:
-  [[nodiscard]] const bs::calendar& Calendar() const;
-
   std::function<QString()> restore_;
-  std::function<const bs::calendar&()> calendar_;
+  const bs::calendar* calendar_ = &bs::calendar::model;
 };
 
 }  // namespace sauramiti::qt
