@@ -105,7 +105,7 @@ void SauramitiDateEdit::FollowCalendar() {
       SauramitiRoutine::CalendarOfCode(static_cast<std::int16_t>(calendarCode_));
   calendarCode_ = code;
   validator_->setCalendar(Calendar());
-  setDate(bs::from_kali_ahargana(bs::kali_ahargana(date_, previous), Calendar()));
+  setDate(bs::in_calendar(date_, previous, Calendar()));
 }
 
 void SauramitiDateEdit::setDate(const bs::year_month_day& date) {

@@ -121,6 +121,12 @@ year_month_day from_kali_ahargana(std::int32_t count, const calendar& cal) noexc
   return FromCount(count, cal);
 }
 
+year_month_day in_calendar(const year_month_day& date, const calendar& from,
+                           const calendar& to) noexcept {
+  if (!date.ok(from)) return {};
+  return FromCount(CountOf(date, from), to);
+}
+
 year_month_day add_days(const year_month_day& date, days count, const calendar& cal) noexcept {
   if (!date.ok(cal)) return {};
   // Counts beyond the range stop at its edges, so the sum cannot overflow.

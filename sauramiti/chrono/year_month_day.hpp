@@ -95,6 +95,11 @@ class year_month_day {
 [[nodiscard]] year_month_day from_kali_ahargana(std::int32_t count,
                                                 const calendar& cal = calendar::model) noexcept;
 
+// The day `date` names in calendar `from`, named in calendar `to` (both cover the same days):
+// published 2082/03/32 is model 2082/04/01. Not ok() when `date` is no day of `from`.
+[[nodiscard]] year_month_day in_calendar(const year_month_day& date, const calendar& from,
+                                         const calendar& to) noexcept;
+
 // The date `count` days later (earlier for a negative count); not ok() past either end.
 [[nodiscard]] year_month_day add_days(const year_month_day& date, std::chrono::days count,
                                       const calendar& cal = calendar::model) noexcept;

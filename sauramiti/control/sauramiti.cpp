@@ -24,8 +24,7 @@ void KeepSelectedDay(view::ControlState& s, const bs::calendar& previous) {
     return;
   }
   // Both calendars cover the same days, so the day has a date in the new one.
-  const bs::year_month_day date = bs::from_kali_ahargana(bs::kali_ahargana(old, previous), cal);
-  StoreSelectedDate(s, date);
+  StoreSelectedDate(s, bs::in_calendar(old, previous, cal));
 }
 
 }  // namespace

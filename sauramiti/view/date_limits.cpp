@@ -37,8 +37,7 @@ void RenameDateLimit(std::string& text, std::int32_t& key, const bs::calendar& p
   // Both calendars cover the same days, so a day of the old one has a name in the new one.
   const bs::year_month_day old{key / 10000, static_cast<unsigned>(key / 100 % 100),
                                static_cast<unsigned>(key % 100)};
-  DateLimit renamed = ParseDateLimit(
-      bs::to_string(bs::from_kali_ahargana(bs::kali_ahargana(old, previous), cal)), cal);
+  DateLimit renamed = ParseDateLimit(bs::to_string(bs::in_calendar(old, previous, cal)), cal);
   text = std::move(renamed.text);
   key = renamed.key;
 }

@@ -102,7 +102,10 @@ TEST(PublishedCalendarTest, EveryDayOf1970To2083RoundTrips) {
         const sys_days day = to_sys_days(date, Published());
         if ((day != expected || from_sys_days(day, Published()) != date ||
              weekday(date, Published()) != std::chrono::weekday{day} ||
-             from_kali_ahargana(kali_ahargana(date, Published()), Published()) != date) &&
+             from_kali_ahargana(kali_ahargana(date, Published()), Published()) != date ||
+             to_sys_days(in_calendar(date, Published(), calendar::model)) != day ||
+             in_calendar(in_calendar(date, Published(), calendar::model), calendar::model,
+                         Published()) != date) &&
             ++faults <= 10) {
           ADD_FAILURE() << y << "/" << m << "/" << d;
         }
@@ -111,6 +114,9 @@ TEST(PublishedCalendarTest, EveryDayOf1970To2083RoundTrips) {
     }
   }
   EXPECT_EQ(expected, to_sys_days({2084, 1, 1}));
+  // A date that is no day of the calendar it is named in has no name in another.
+  EXPECT_FALSE(in_calendar({2082, 4, 32}, Published(), calendar::model).ok());
+  EXPECT_FALSE(in_calendar({2082, 3, 32}, calendar::model, Published()).ok());
 }
 
 // Outside 1970 to 2083 the two calendars give the same for every day.
