@@ -81,17 +81,21 @@ class YearShape {
 
 namespace detail {
 // For each day of a year (0 to 365), the last month whose mean start, the running sum of the
-// solar month lengths, is not after it.
-constexpr std::array<std::uint8_t, 366> MonthGuesses() {
-  std::array<std::uint8_t, 366> guesses{};
-  int month = 1;
-  for (int day = 0; day < 366; ++day) {
-    while (month < 12 && MonthStartTable[static_cast<std::size_t>(month)] <= day) ++month;
-    guesses[static_cast<std::size_t>(day)] = static_cast<std::uint8_t>(month);
+// solar month lengths, is not after it (bits 0-3), with the whole days of that month's mean start
+// (bits 4-12) and of the next month's (bits 13-21). Everything a day needs from the tables is in
+// one word: a conversion reads it and the year's word, and nothing else.
+constexpr std::array<std::uint32_t, 366> MonthGuesses() {
+  std::array<std::uint32_t, 366> guesses{};
+  std::size_t month = 1;
+  for (std::size_t day = 0; day < 366; ++day) {
+    while (month < 12 && MonthStartTable[month] <= static_cast<double>(day)) ++month;
+    guesses[day] = static_cast<std::uint32_t>(month) |
+                   static_cast<std::uint32_t>(kFloorMeanStarts[month]) << 4 |
+                   static_cast<std::uint32_t>(kFloorMeanStarts[month + 1]) << 13;
   }
   return guesses;
 }
-inline constexpr std::array<std::uint8_t, 366> kMonthGuesses = MonthGuesses();
+inline constexpr std::array<std::uint32_t, 366> kMonthGuesses = MonthGuesses();
 
 // One word per year, index 1 to 9999; zero until the year is first asked for.
 extern std::array<std::atomic<std::uint64_t>, 10000> gYearWords;
@@ -99,15 +103,35 @@ extern std::array<std::atomic<std::uint64_t>, 10000> gYearWords;
 std::uint64_t FillYearWord(std::int16_t year) noexcept;
 }  // namespace detail
 
-// The month (1 to 12) in which day `day_of_year` (0 to the year's length less 1) of the year
+// A month (1 to 12) and the day of it (1 to 32).
+struct MonthAndDay {
+  int month;
+  int day;
+};
+
+// The month and day on which day `day_of_year` (0 to the year's length less 1) of the year
 // falls. A civil month starts within a day of its mean start: the first weekday formulas place
 // it between 1 day before and 0.92 days after the running sum of the solar month lengths (in
 // every year of the range, as the tests that convert every day confirm). So the month whose mean
 // start is the last one not after the day is the right month or the one before the right one, and
 // one comparison decides.
+constexpr MonthAndDay MonthAndDayOfDay(const YearShape& shape, int day_of_year) noexcept {
+  const std::uint32_t guess = detail::kMonthGuesses[static_cast<std::size_t>(day_of_year)];
+  const auto month = static_cast<int>(guess & 15);
+  // Whether month m (1 to 13) starts a day after its mean start's whole days, as in
+  // YearShape::DaysBeforeMonth.
+  const auto late = [&shape](int m) {
+    return static_cast<int>(((shape.Bits() << 1) >> (m - 1)) & 1);
+  };
+  const int start = static_cast<int>((guess >> 4) & 511) + late(month);
+  const int next_start = static_cast<int>(guess >> 13) + late(month + 1);
+  if (day_of_year >= next_start) return {month + 1, day_of_year - next_start + 1};
+  return {month, day_of_year - start + 1};
+}
+
+// The month (1 to 12) in which day `day_of_year` of the year falls.
 constexpr int MonthOfDay(const YearShape& shape, int day_of_year) noexcept {
-  const int guess = detail::kMonthGuesses[static_cast<std::size_t>(day_of_year)];
-  return guess + (day_of_year >= shape.DaysBeforeMonth(guess + 1) ? 1 : 0);
+  return MonthAndDayOfDay(shape, day_of_year).month;
 }
 
 // The shape of a valid year (1 to 9999): computed on first use, then read from memory.
@@ -172,9 +196,8 @@ inline DateOfDay DateOfDayCount(std::int32_t count) noexcept {
   } else if (count >= shape.StartCount() + shape.DaysBeforeMonth(13)) {
     shape = ShapeOfYear(++year);
   }
-  const int day_of_year = count - shape.StartCount();  // [0, 365]
-  const int month = MonthOfDay(shape, day_of_year);
-  return {year, month, day_of_year - shape.DaysBeforeMonth(month) + 1};
+  const MonthAndDay date = MonthAndDayOfDay(shape, count - shape.StartCount());
+  return {year, date.month, date.day};
 }
 
 }  // namespace sauramiti::SauramitiRoutine
