@@ -114,6 +114,59 @@ for (const [name, s] of modules) {
     });
   });
 
+  // Every day of BS 1 to 9999 against JavaScript's own proleptic Gregorian calendar: the days
+  // follow one another in both directions, so the core's day counts are right for years before
+  // 1 and after 9999 as well as for today's.
+  test(`${name}: every day of the range both ways, against Date`, () => {
+    const dayMs = 86400000;
+    const start = s.toGregorian({ year: 1, month: 1, day: 1 });
+    let ms = new Date(0).setUTCFullYear(start.year, start.month - 1, start.day);
+    let checked = 0;
+    for (let year = 1; year <= 9999; ++year) {
+      for (let month = 1; month <= 12; ++month) {
+        for (let day = 1, n = s.daysInMonth(year, month); day <= n; ++day, ms += dayMs, ++checked) {
+          const when = new Date(ms);
+          const ad = { year: when.getUTCFullYear(), month: when.getUTCMonth() + 1, day: when.getUTCDate() };
+          const bs = s.fromGregorian(ad);
+          if (bs.year !== year || bs.month !== month || bs.day !== day) assert.deepEqual(bs, { year, month, day }, JSON.stringify(ad));
+          const back = s.toGregorian(bs);
+          if (back.year !== ad.year || back.month !== ad.month || back.day !== ad.day) assert.deepEqual(back, ad);
+        }
+      }
+    }
+    assert.ok(checked > 3650000);
+    const outside = [new Date(new Date(0).setUTCFullYear(start.year, start.month - 1, start.day - 1)), new Date(ms)];
+    for (const when of outside) {
+      const ad = { year: when.getUTCFullYear(), month: when.getUTCMonth() + 1, day: when.getUTCDate() };
+      assert.throws(() => s.fromGregorian(ad), RangeError, JSON.stringify(ad));
+    }
+  });
+
+  // Dates that are no Gregorian day: month ends (the 29th to 31st take the month's length) and
+  // numbers that are not whole. Each throws RangeError, and its neighbour that exists converts.
+  test(`${name}: month ends and bad numbers in fromGregorian`, () => {
+    const cases = [
+      [{ year: 1900, month: 2, day: 29 }, { year: 1900, month: 2, day: 28 }],
+      [{ year: 2023, month: 2, day: 29 }, { year: 2024, month: 2, day: 29 }],
+      [{ year: 2100, month: 2, day: 29 }, { year: 2000, month: 2, day: 29 }],
+      [{ year: 2024, month: 2, day: 30 }, { year: 2024, month: 3, day: 30 }],
+      [{ year: 2024, month: 4, day: 31 }, { year: 2024, month: 5, day: 31 }],
+      [{ year: 2024, month: 11, day: 31 }, { year: 2024, month: 12, day: 31 }],
+      [{ year: 2024, month: 1, day: 0 }, { year: 2024, month: 1, day: 1 }],
+      [{ year: 2024, month: 0, day: 1 }, { year: 2024, month: 1, day: 1 }],
+      [{ year: 2024, month: 13, day: 1 }, { year: 2024, month: 12, day: 1 }],
+      [{ year: 2024, month: 1, day: 2.5 }, { year: 2024, month: 1, day: 2 }],
+      [{ year: "2024", month: 1, day: 1 }, { year: 2024, month: 1, day: 1 }],
+      [{ year: 2024, month: 1, day: 2 ** 32 + 1 }, { year: 2024, month: 1, day: 1 }],
+      [{ year: 10001, month: 1, day: 1 }, { year: 2024, month: 1, day: 1 }],
+      [{ year: -101, month: 12, day: 31 }, { year: 2024, month: 1, day: 1 }],
+    ];
+    for (const [bad, good] of cases) {
+      assert.throws(() => s.fromGregorian(bad), RangeError, JSON.stringify(bad));
+      assert.deepEqual(s.toGregorian(s.fromGregorian(good)), good, JSON.stringify(good));
+    }
+  });
+
   test(`${name}: the ends of the calendar`, () => {
     const first = s.toGregorian({ year: 1, month: 1, day: 1 });
     assert.deepEqual(s.fromGregorian(first), { year: 1, month: 1, day: 1 });

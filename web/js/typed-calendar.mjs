@@ -44,7 +44,8 @@ function checkDate(date) {
   if (!isWhole(date.day)) whole(date.day, "date.day");
 }
 
-const isWhole = (value) => Number.isInteger(value) && value >= -2147483648 && value <= 2147483647;
+// A whole number of 32 bits: the only numbers that "| 0" leaves as they are (-0 reads as 0).
+const isWhole = (value) => typeof value === "number" && (value | 0) === value;
 
 function parts(date, what) {
   if (date === null || typeof date !== "object") throw new TypeError(`${what} must be {year, month, day}`);
