@@ -76,12 +76,20 @@ const days = all.filter(({ bs, ad }) =>
   peers.every(([, lib]) => works(() => lib.toAd(...bs)) && works(() => lib.toBs(...ad))));
 
 
+// One pass over the days, compiled afresh for each library and direction: a shared loop would
+// carry V8's type feedback from one library's calls into the next one's, so that a library was
+// timed in code specialised for another (in about one process of eight the first one stayed in
+// slower code throughout). Each copy sees one converter only, as a page does; it is a function
+// of its own, called once a pass, so V8 optimises it whole rather than part-way through a loop.
+const PASS = "let sink = 0; for (const [y, m, d] of list) sink += convert(y, m, d); return sink;";
+
 function time(list, convert) {
+  const pass = new Function("list", "convert", PASS);
   const times = [];
   let sink = 0;
-  for (let pass = 0; pass < passes; ++pass) {
+  for (let i = 0; i < passes; ++i) {
     const start = process.hrtime.bigint();
-    for (const [y, m, d] of list) sink += convert(y, m, d);
+    sink += pass(list, convert);
     times.push(Number(process.hrtime.bigint() - start) / list.length);
   }
   if (sink === 0) console.error("nothing converted");
