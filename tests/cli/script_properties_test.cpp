@@ -7,6 +7,7 @@
 #include <sauramiti/control/property_table.hpp>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace sauramiti::cli {
 namespace {
@@ -63,40 +64,46 @@ std::pair<std::string, std::string> LetAndPrinted(PropertyType type) {
   return {};
 }
 
+// The `let` samples of an entry: both values of a Boolean, so that one whose default is either
+// is seen to change; one value of the entry's type otherwise.
+std::vector<std::pair<std::string, std::string>> SamplesFor(const PropertyEntry& p) {
+  const std::string name(p.name);
+  if (name == "Calendar") return {{"1", "Integer 1"}};  // takes only 0 and 1: the published one
+  if (name == "MinDate" || name == "MaxDate") {         // a date limit takes a day of the calendar
+    return {{"\"2059/01/15\"", "String \"2059/01/15\""}};
+  }
+  if (p.type == PropertyType::Boolean)
+    return {{"False", "Boolean False"}, {"True", "Boolean True"}};
+  return {LetAndPrinted(p.type)};
+}
+
 TEST(ScriptProperties, EveryTableEntryIsReadWithItsTypeAndSetAsItsGuardAllows) {
   for (const bool runTime : {true, false}) {
     for (const PropertyEntry& p : kPropertyTable) {
       const std::string name(p.name);
-      SCOPED_TRACE(name + (runTime ? " at run time" : " at design time"));
-      auto [let, printed] = LetAndPrinted(p.type);
-      if (name == "Calendar") {  // Calendar takes only 0 and 1: its sample is the published one
-        let = "1";
-        printed = "Integer 1";
-      }
-      if (name == "MinDate" || name == "MaxDate") {  // a date limit takes a day of the calendar
-        let = "\"2059/01/15\"";
-        printed = "String \"2059/01/15\"";
-      }
-      std::string err;
-      const std::string out =
-          RunScriptText(std::string("clock 2002-04-14\nnew\nmode ") + (runTime ? "run" : "design") +
-                            "\nget " + name + "\nlet " + name + " " + let + "\nget " + name + "\n",
-                        &err);
-      EXPECT_EQ(err, "");
-      std::string want;
-      if (runTime && p.guard == ModeGuard::DesignTimeOnly) {
-        want = "error 393\nerror 382\nerror 393\n";
-      } else {
-        const std::size_t firstLine = out.find('\n');
-        EXPECT_EQ(out.substr(0, out.find(' ')), TypeWord(p.type));
-        const std::string before = out.substr(0, firstLine + 1);
-        if (p.guard == ModeGuard::ReadOnly || (!runTime && p.guard == ModeGuard::RunTimeLet)) {
-          want = before + "error " + (runTime ? "382" : "387") + "\n" + before;
+      for (const auto& [let, printed] : SamplesFor(p)) {
+        SCOPED_TRACE(name + " = " + let + (runTime ? " at run time" : " at design time"));
+        std::string err;
+        const std::string out = RunScriptText(
+            std::string("clock 2002-04-14\nnew\nmode ") + (runTime ? "run" : "design") + "\nget " +
+                name + "\nlet " + name + " " + let + "\nget " + name + "\n",
+            &err);
+        EXPECT_EQ(err, "");
+        std::string want;
+        if (runTime && p.guard == ModeGuard::DesignTimeOnly) {
+          want = "error 393\nerror 382\nerror 393\n";
         } else {
-          want = before + printed + "\n";
+          const std::size_t firstLine = out.find('\n');
+          EXPECT_EQ(out.substr(0, out.find(' ')), TypeWord(p.type));
+          const std::string before = out.substr(0, firstLine + 1);
+          if (p.guard == ModeGuard::ReadOnly || (!runTime && p.guard == ModeGuard::RunTimeLet)) {
+            want = before + "error " + (runTime ? "382" : "387") + "\n" + before;
+          } else {
+            want = before + printed + "\n";
+          }
         }
+        EXPECT_EQ(out, want);
       }
-      EXPECT_EQ(out, want);
     }
   }
 }

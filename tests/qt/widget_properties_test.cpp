@@ -106,8 +106,11 @@ TEST(WidgetProperties, EveryEntryRoundTripsThroughQtPropertiesWithItsGuard) {
     for (const PropertyEntry& p : kPropertyTable) {
       SCOPED_TRACE(std::string(p.name) + (runTime ? " at run time" : " at design time"));
       errors.clear();
-      const QVariant sample = QtSampleFor(p);
       const QVariant before = widget.property(p.name.data());
+      // A Boolean is set to the other value, so that one whose default is False changes too.
+      const QVariant sample = p.type == PropertyType::Boolean && before.isValid()
+                                  ? QVariant(!before.toBool())
+                                  : QtSampleFor(p);
       widget.setProperty(p.name.data(), sample);
       const QVariant after = widget.property(p.name.data());
       const bool designOnly = p.guard == ModeGuard::DesignTimeOnly;
