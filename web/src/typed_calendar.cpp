@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <sauramiti/calendar/year_structure_cache.hpp>
 #include <sauramiti/chrono.hpp>
 #include <string_view>
@@ -70,16 +71,19 @@ struct Civil {
   std::int32_t day;
 };
 
-Civil CivilFromDays(std::int32_t z) {
-  z += 719468;
-  const std::int32_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const std::int32_t doe = z - era * 146097;
-  const std::int32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const std::int32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const std::int32_t mp = (5 * doy + 2) / 153;
-  const std::int32_t day = doy - (153 * mp + 2) / 5 + 1;
-  const std::int32_t month = mp < 10 ? mp + 3 : mp - 9;
-  return {yoe + era * 400 + (month <= 2 ? 1 : 0), month, day};
+// The Gregorian date of a day counted from 1970-01-01 (the inverse of DaysFromCivil, for the
+// same years), with the day count moved one 400-year cycle on so that it is never negative.
+Civil CivilFromDays(std::int32_t count) {
+  const auto z = static_cast<std::uint32_t>(count + 719468 + 146097);
+  const std::uint32_t era = z / 146097;
+  const std::uint32_t doe = z - era * 146097;
+  const std::uint32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const std::uint32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const std::uint32_t mp = (5 * doy + 2) / 153;  // March is 0
+  const auto day = static_cast<std::int32_t>(doy - (153 * mp + 2) / 5 + 1);
+  const auto month = static_cast<std::int32_t>(mp < 10 ? mp + 3 : mp - 9);
+  const auto year = static_cast<std::int32_t>(yoe + era * 400) - 400 + (month <= 2 ? 1 : 0);
+  return {year, month, day};
 }
 
 std::int32_t PackDate(const bs::year_month_day& date) {
@@ -102,7 +106,28 @@ std::int32_t PackedModelDate(std::int32_t count) {
   return Pack(date.year, date.month, date.day);
 }
 
-// The same in another calendar (by id); 0 for an unknown id too.
+// The day count since 1970-01-01 of a BS date of the model, or nothing unless it is a day of it.
+// Read straight from the year cache, as bs::to_sys_days reads it.
+std::optional<std::int32_t> ModelDayCount(std::int32_t year, std::int32_t month, std::int32_t day) {
+  namespace routine = sauramiti::SauramitiRoutine;
+  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return std::nullopt;
+  const routine::YearShape shape = routine::ShapeOfYear(static_cast<std::int16_t>(year));
+  if (day > shape.MonthLength(month)) return std::nullopt;
+  return shape.StartCount() + shape.DaysBeforeMonth(month) + day - 1 - kUnixEpochAhargana;
+}
+
+// The day count of a BS date of another calendar (by id), or nothing.
+std::optional<std::int32_t> DayCountIn(std::int32_t year, std::int32_t month, std::int32_t day,
+                                       std::int32_t calendarId) {
+  const auto cal = CalendarFor(calendarId);
+  if (cal == nullptr || month < 1 || day < 1) return std::nullopt;
+  const bs::year_month_day date{year, static_cast<unsigned>(month), static_cast<unsigned>(day)};
+  if (!date.ok(*cal)) return std::nullopt;
+  // Every day of the calendar is within about 3.7 million days of 1970.
+  return static_cast<std::int32_t>(bs::to_sys_days(date, *cal).time_since_epoch().count());
+}
+
+// The BS date of a day count in another calendar (by id), packed; 0 for an unknown id too.
 std::int32_t PackedDateIn(std::int32_t count, std::int32_t calendarId) {
   const auto cal = CalendarFor(calendarId);
   if (cal == nullptr) return 0;
@@ -118,14 +143,10 @@ extern "C" {
 // BS date to Gregorian, packed; 0 unless the BS date is a day of the calendar.
 EMSCRIPTEN_KEEPALIVE std::int32_t sm_bs_to_gregorian(std::int32_t year, std::int32_t month,
                                                      std::int32_t day, std::int32_t calendarId) {
-  const auto cal = CalendarFor(calendarId);
-  if (cal == nullptr || month < 1 || day < 1) return 0;
-  const bs::year_month_day date{year, static_cast<unsigned>(month), static_cast<unsigned>(day)};
-  if (!date.ok(*cal)) return 0;
-  // Every day of the calendar is within about 3.7 million days of 1970.
-  const auto count =
-      static_cast<std::int32_t>(bs::to_sys_days(date, *cal).time_since_epoch().count());
-  const Civil civil = CivilFromDays(count);
+  const std::optional<std::int32_t> count =
+      calendarId == 0 ? ModelDayCount(year, month, day) : DayCountIn(year, month, day, calendarId);
+  if (!count) return 0;
+  const Civil civil = CivilFromDays(*count);
   return Pack(civil.year, civil.month, civil.day);
 }
 
