@@ -58,12 +58,15 @@ class YearShape {
   [[nodiscard]] constexpr std::int32_t StartCount() const noexcept {
     return static_cast<std::int32_t>((bits_ >> 27) & 0x7FFFFF);
   }
-  // Days of the year before month 1 to 13 (13 gives the year's length): [0, 366].
-  [[nodiscard]] constexpr int DaysBeforeMonth(int month) const noexcept {
+  // 1 if month 1 to 13 starts one day after the whole days of its mean start, else 0.
+  [[nodiscard]] constexpr int StartsLate(int month) const noexcept {
     // Month m's bit is bit m - 2; shifted one place up, month 1 reads the clear bit 0 (it starts
     // the year, and its mean start is 0).
-    const auto late = static_cast<int>(((bits_ << 1) >> (month - 1)) & 1);
-    return detail::kFloorMeanStarts[static_cast<std::size_t>(month)] + late;
+    return static_cast<int>(((bits_ << 1) >> (month - 1)) & 1);
+  }
+  // Days of the year before month 1 to 13 (13 gives the year's length): [0, 366].
+  [[nodiscard]] constexpr int DaysBeforeMonth(int month) const noexcept {
+    return detail::kFloorMeanStarts[static_cast<std::size_t>(month)] + StartsLate(month);
   }
   // Length of month 1 to 12: [29, 32].
   [[nodiscard]] constexpr int MonthLength(int month) const noexcept {
@@ -118,13 +121,8 @@ struct MonthAndDay {
 constexpr MonthAndDay MonthAndDayOfDay(const YearShape& shape, int day_of_year) noexcept {
   const std::uint32_t guess = detail::kMonthGuesses[static_cast<std::size_t>(day_of_year)];
   const auto month = static_cast<int>(guess & 15);
-  // Whether month m (1 to 13) starts a day after its mean start's whole days, as in
-  // YearShape::DaysBeforeMonth.
-  const auto late = [&shape](int m) {
-    return static_cast<int>(((shape.Bits() << 1) >> (m - 1)) & 1);
-  };
-  const int start = static_cast<int>((guess >> 4) & 511) + late(month);
-  const int next_start = static_cast<int>(guess >> 13) + late(month + 1);
+  const int start = static_cast<int>((guess >> 4) & 511) + shape.StartsLate(month);
+  const int next_start = static_cast<int>(guess >> 13) + shape.StartsLate(month + 1);
   if (day_of_year >= next_start) return {month + 1, day_of_year - next_start + 1};
   return {month, day_of_year - start + 1};
 }
