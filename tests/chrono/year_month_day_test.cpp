@@ -105,11 +105,6 @@ TEST(YearMonthDayTest, RangeEdgesAndDaysOutsideIt) {
     bool holds;
   };
   const std::vector<Row> rows = {
-      {"2059/01/01 is 2002-04-14", to_sys_days({2059, 1, 1}) == sys_days{2002y / April / 14}},
-      {"2081/09/15 is 2024-12-30", to_sys_days({2081, 9, 15}) == sys_days{2024y / December / 30}},
-      {"2059/01/01 is Kali 1863913", kali_ahargana({2059, 1, 1}) == 1863913},
-      {"2059/01/01 is a Sunday", weekday({2059, 1, 1}) == Sunday},
-      {"the range starts at Kali 1112210", kali_ahargana({1, 1, 1}) == 1112210},
       {"9999/12 has 31 days", days_in_month(9999, 12) == 31 && !year_month_day{9999, 12, 32}.ok()},
       {"the day before 1/1/1 is outside", !from_sys_days(first - days{1}).ok()},
       {"the day after 9999/12/31 is outside", !from_sys_days(last + days{1}).ok()},

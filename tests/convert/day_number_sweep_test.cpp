@@ -105,13 +105,5 @@ TEST(DayNumberSweepTest, GregorianDatesCountAsStdChronoCountsThem) {
   EXPECT_EQ(faults.count, 0);
 }
 
-TEST(DayNumberSweepTest, JulianDaysGoThroughTheWholeDayNumber) {
-  EXPECT_EQ(JulianDayToGregorian(2451544.5), (GregorianDate{2000, 1, 1}));
-  EXPECT_EQ(JulianDayToGregorian(2451545.4999), (GregorianDate{2000, 1, 1}));
-  EXPECT_EQ(JulianDayToGregorian(2299159.5), (GregorianDate{1582, 10, 4}));
-  EXPECT_EQ(JulianDayToGregorian(2299160.5), (GregorianDate{1582, 10, 15}));
-  EXPECT_EQ(ErrorNumberOf([] { JulianDayToGregorian(0x1p24); }), kOverflow);
-}
-
 }  // namespace
 }  // namespace sauramiti::SauramitiRoutine
