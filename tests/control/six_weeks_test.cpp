@@ -144,31 +144,5 @@ TEST_F(SixWeeksTest, AClickInTheSixthWeekSelectsItsDay) {
   EXPECT_EQ(Events(), (std::vector<std::string>{"Click"}));
 }
 
-// Saved under its own key only when on; an older document (no key) loads it off.
-TEST_F(SixWeeksTest, SavedOnlyWhenOnAndLoadedBack) {
-  RecordingBag off;
-  control.WriteProperties(off);
-  EXPECT_EQ(off.stored.count("SixWeeks"), 0U);
-  control.SixWeeks(-1);
-  RecordingBag on;
-  control.WriteProperties(on);
-  ASSERT_EQ(on.stored.count("SixWeeks"), 1U);
-  EXPECT_EQ(on.stored["SixWeeks"], Variant::Boolean(std::int16_t{-1}));
-
-  for (RecordingBag* bag : {&on, &off}) {
-    HookedHost other;
-    other.inner.SetToday({2002, 4, 14});
-    Sauramiti loaded(other);
-    loaded.ReadProperties(*bag);
-    EXPECT_EQ(loaded.SixWeeks(), bag == &on ? -1 : 0);
-    EXPECT_EQ(other.inner.FindLabel("lblDay(38)")->Visible(), bag == &on);
-  }
-
-  // Set through the table, a text converts as the property's type.
-  const PropertyEntry& entry = PropertyNamed("SixWeeks");
-  entry.let(control, Variant::String("False"));
-  EXPECT_EQ(entry.get(control), Variant::Boolean(std::int16_t{0}));
-}
-
 }  // namespace
 }  // namespace sauramiti::testing
