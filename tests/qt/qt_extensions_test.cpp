@@ -103,21 +103,6 @@ TEST_F(ExtensionsTest, MarkTodayFramesTodaysCell) {
   EXPECT_FALSE(HasColour(Cell(14).Widget()->grab().toImage(), frame));
 }
 
-// Days outside the limits are disabled widgets: a mouse click picks nothing.
-TEST_F(ExtensionsTest, DateLimitsDisableTheCellsOutside) {
-  widget_.setMinDate("2059/01/10");
-  widget_.setMaxDate("2059/01/20");
-  EXPECT_FALSE(Cell(4).Widget()->isEnabled());
-  EXPECT_TRUE(Cell(9).Widget()->isEnabled());
-  EXPECT_FALSE(Cell(20).Widget()->isEnabled());
-  QTest::mouseClick(Cell(4).Widget(), Qt::LeftButton);
-  EXPECT_EQ(widget_.property("Day").toInt(), 15);
-  QTest::mouseClick(Cell(11).Widget(), Qt::LeftButton);
-  EXPECT_EQ(widget_.property("Day").toInt(), 12);
-  widget_.setValue("2059/01/25/4");  // refused: the widget reports it, the date stays
-  EXPECT_EQ(widget_.property("Day").toInt(), 12);
-}
-
 // The Saturday cells are drawn in the holiday colour; the weekdays keep black.
 TEST_F(ExtensionsTest, HolidayForeColorDrawsSaturdays) {
   EXPECT_EQ(widget_.holidayForeColor(), 0);
