@@ -83,20 +83,17 @@ TEST(RoundingTest, AgreesWithNearbyintEverywhere) {
     values.push_back(v);
     values.push_back(static_cast<double>(static_cast<std::int64_t>(state >> 20)) / 1024.0);
   }
-  int faults = 0;
+  testing::FaultLog faults;
   for (const double v : values) {
     const double want = std::nearbyint(v);
     const std::string expected =
         want >= -32768 && want <= 32767 ? std::to_string(static_cast<int>(want)) : "error 6";
-    if (testing::OutcomeOf([&] { return RoundToInt16(v); }) != expected && ++faults <= 5) {
-      ADD_FAILURE() << v;
-    }
-    if (!std::isnan(v) && want >= -2147483648.0 && want <= 2147483647.0 &&
-        RoundToInt32(v) != static_cast<std::int32_t>(want) && ++faults <= 5) {
-      ADD_FAILURE() << v;
-    }
+    faults.Check(testing::OutcomeOf([&] { return RoundToInt16(v); }) == expected, v);
+    faults.Check(std::isnan(v) || want < -2147483648.0 || want > 2147483647.0 ||
+                     RoundToInt32(v) == static_cast<std::int32_t>(want),
+                 v);
   }
-  EXPECT_EQ(faults, 0);
+  EXPECT_EQ(faults.count, 0);
 }
 
 TEST(ParseNumberTest, LeadingNumbersStopAtTheFirstCharacterThatCannotContinueThem) {
