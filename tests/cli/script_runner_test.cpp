@@ -116,7 +116,8 @@ TEST(ScriptTest, LinesThatAreNotCommandsAreReportedAndTheRestStillRuns) {
       {"calls need no instance", "call GetKaliAhargana 2059 1 1\ncall GetWeekDay 2059 1\n", "1863913\nerror 450\n", {}},
       {"commands need an instance", "get Value\nlet English True\nshow\nclick-day 1\n", "", {1, 2, 3, 4}},
       {"wrong numbers of words", "new\nget\nget Day Day\nlet English\nsize 1\nevents now\n", "", {2, 3, 4, 5, 6}},
-      {"unknown names", "new\nget english\ninspect lblDay(35) caption\nchoose day 1\nfrob\n", "", {2, 3, 4, 5}},
+      // Property names keep their letter case; the saved key no property reads is none.
+      {"unknown names", "new\nget english\ninspect lblDay(35) caption\nchoose day 1\nfrob\nget ShowEnglishDate\n", "", {2, 3, 4, 5, 6}},
       {"values that cannot be read",
        "new\nlet English yes\nlet Value \"open\nlet Value \"a\"b\nlet Value \"\\x\"\n"
        "let EnglishFont font Arial 9\nclick-day one\nclock 2002-02-30\nmode test\n",
