@@ -72,28 +72,21 @@ TEST_F(SixWeeksTest, LayoutScalesToSevenBandsInBothArrangements) {
     control.SixWeeks(-1);
     const auto& frame2 = *host.inner.FindFrame("Frame2");
     const double fw = frame2.Width(), fh = frame2.Height();
+    const bool across = vertical == 0;      // weeks in rows: the bands run down Frame2
+    const double depth = across ? fh : fw;  // what the seven bands share
     for (int j = 0; j < 42; ++j) {
-      const double band = j / 7 + 1;
       const auto& cell = Day(j);
       const auto& header = Header(j % 7);
-      if (vertical == 0) {
-        EXPECT_FLOAT_EQ(cell.Top(), static_cast<float>(band * fh / 7.0)) << j;
-        EXPECT_FLOAT_EQ(cell.Height(), static_cast<float>(fh / 7.0)) << j;
-        EXPECT_FLOAT_EQ(cell.Width(), static_cast<float>(fw / 7.0)) << j;
-        EXPECT_EQ(cell.Left(), header.Left()) << j;
-      } else {
-        EXPECT_FLOAT_EQ(cell.Left(), static_cast<float>(band * fw / 7.0)) << j;
-        EXPECT_FLOAT_EQ(cell.Width(), static_cast<float>(fw / 7.0)) << j;
-        EXPECT_FLOAT_EQ(cell.Height(), static_cast<float>(fh / 7.0)) << j;
-        EXPECT_EQ(cell.Top(), header.Top()) << j;
-      }
+      EXPECT_FLOAT_EQ(across ? cell.Top() : cell.Left(),
+                      static_cast<float>((j / 7 + 1) * depth / 7.0))
+          << j;
+      EXPECT_FLOAT_EQ(cell.Height(), static_cast<float>(fh / 7.0)) << j;
+      EXPECT_FLOAT_EQ(cell.Width(), static_cast<float>(fw / 7.0)) << j;
+      EXPECT_EQ(across ? cell.Left() : cell.Top(), across ? header.Left() : header.Top()) << j;
     }
     // The last week ends at Frame2's edge, as the fifth does in the original.
-    if (vertical == 0) {
-      EXPECT_NEAR(Day(41).Top() + Day(41).Height(), fh, 0.01);
-    } else {
-      EXPECT_NEAR(Day(41).Left() + Day(41).Width(), fw, 0.01);
-    }
+    const auto& last = Day(41);
+    EXPECT_NEAR(across ? last.Top() + last.Height() : last.Left() + last.Width(), depth, 0.01);
     const double expectedFont = std::sqrt(double{Day(0).Width()} * Day(0).Height()) / 40;
     EXPECT_NEAR(Day(0).FontSize(), expectedFont, 1e-4);
     EXPECT_LT(Day(0).FontSize(), originalFont);
