@@ -12,6 +12,7 @@
 #include <random>
 #include <sauramiti/base/number_text.hpp>
 #include <string>
+#include <tests/base/outcome.hpp>
 #include <vector>
 
 namespace sauramiti {
@@ -25,26 +26,13 @@ std::string NativeText(T value) {
 }
 
 TEST(NumberTextFallbackTest, EdgeValuesWriteAsToChars) {
-  const std::vector<double> doubles = {0.0,
-                                       -0.0,
-                                       1.0,
-                                       2452378.5,
-                                       2e6,
-                                       1e15,
-                                       1e16,
-                                       123456789012345680.0,
-                                       1e-7,
-                                       0.001,
-                                       0.1,
-                                       1.0 / 3.0,
-                                       5e-324,
-                                       2.2250738585072014e-308,
-                                       std::numeric_limits<double>::max(),
-                                       9007199254740993.0,
-                                       -1863912.999999,
-                                       std::numeric_limits<double>::infinity(),
-                                       -std::numeric_limits<double>::infinity(),
-                                       std::numeric_limits<double>::quiet_NaN()};
+  using Limits = std::numeric_limits<double>;
+  // clang-format off
+  const std::vector<double> doubles = {
+      0.0, -0.0, 1.0, 2452378.5, 2e6, 1e15, 1e16, 123456789012345680.0, 1e-7, 0.001, 0.1,
+      1.0 / 3.0, 5e-324, 2.2250738585072014e-308, Limits::max(), 9007199254740993.0,
+      -1863912.999999, Limits::infinity(), -Limits::infinity(), Limits::quiet_NaN()};
+  // clang-format on
   for (const double value : doubles) {
     EXPECT_EQ(detail::ShortestTextByPrintf(value), NativeText(value)) << value;
   }
@@ -59,22 +47,17 @@ TEST(NumberTextFallbackTest, EdgeValuesWriteAsToChars) {
 // reach the forms the control writes most.
 TEST(NumberTextFallbackTest, RandomValuesWriteAsToChars) {
   std::mt19937_64 rng(2059);
-  int mismatches = 0;
-  for (int i = 0; i < 200000 && mismatches < 10; ++i) {
+  testing::FaultLog faults;
+  for (int i = 0; i < 200000 && faults.count < 10; ++i) {
     const double any = std::bit_cast<double>(rng());
     const double decimal = static_cast<double>(rng() % 100000000) / 1000.0;
     const float single = std::bit_cast<float>(static_cast<std::uint32_t>(rng()));
     for (const double value : {any, decimal}) {
-      if (std::isnan(value)) continue;
-      if (detail::ShortestTextByPrintf(value) != NativeText(value)) {
-        ++mismatches;
-        ADD_FAILURE() << NativeText(value) << " written as " << detail::ShortestTextByPrintf(value);
-      }
+      faults.Check(std::isnan(value) || detail::ShortestTextByPrintf(value) == NativeText(value),
+                   NativeText(value), " written as ", detail::ShortestTextByPrintf(value));
     }
-    if (!std::isnan(single) && detail::ShortestTextByPrintf(single) != NativeText(single)) {
-      ++mismatches;
-      ADD_FAILURE() << NativeText(single) << " written as " << detail::ShortestTextByPrintf(single);
-    }
+    faults.Check(std::isnan(single) || detail::ShortestTextByPrintf(single) == NativeText(single),
+                 NativeText(single), " written as ", detail::ShortestTextByPrintf(single));
   }
 }
 

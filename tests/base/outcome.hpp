@@ -59,6 +59,17 @@ inline void ExpectRows(const std::vector<Row>& rows) {
   for (const Row& row : rows) EXPECT_EQ(row.got, row.want) << row.call;
 }
 
+// The faults of a sweep: the first ten reported with where they are, the rest only counted.
+struct FaultLog {
+  int count = 0;
+  template <typename... Where>
+  void Check(bool right, const Where&... where) {
+    if (right || ++count > 10) return;
+    ::testing::Message message;
+    ADD_FAILURE() << (message << ... << where);
+  }
+};
+
 }  // namespace sauramiti::testing
 
 // The first two fields of a Row: the expression's own text names the case.

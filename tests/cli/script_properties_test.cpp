@@ -108,12 +108,5 @@ TEST(ScriptProperties, EveryTableEntryIsReadWithItsTypeAndSetAsItsGuardAllows) {
   }
 }
 
-TEST(ScriptProperties, ANameNotInTheTableIsNoProperty) {
-  std::string err;
-  RunScriptText("new\nget english\nget ShowEnglishDate\n", &err);
-  EXPECT_NE(err.find("line 2"), std::string::npos) << err;
-  EXPECT_NE(err.find("line 3"), std::string::npos) << err;
-}
-
 }  // namespace
 }  // namespace sauramiti::cli

@@ -176,31 +176,5 @@ TEST_F(CalendarTest, MethodsFollowTheInstancesCalendarOnly) {
                                       "0.000000", "2082/04/01/4", "07/16/2025"}));
 }
 
-// A new instance is the model, and saved only when 1; loads back; a document without the key
-// (every older one) is the model; a loaded published instance reads today in the published
-// calendar.
-TEST_F(CalendarTest, SavedOnlyWhenPublishedAndLoadedBack) {
-  EXPECT_EQ(PropertyNamed("Calendar").get(control), Variant::Integer(std::int16_t{0}));
-  RecordingBag model;
-  control.WriteProperties(model);
-  EXPECT_EQ(model.stored.count("Calendar"), 0U);
-  control.Calendar(1);
-  RecordingBag published;
-  control.WriteProperties(published);
-  ASSERT_EQ(published.stored.count("Calendar"), 1U);
-  EXPECT_EQ(published.stored["Calendar"], Variant::Integer(std::int16_t{1}));
-
-  for (RecordingBag* bag : {&published, &model}) {
-    HookedHost other;
-    other.inner.SetToday({2025, 7, 17});
-    Sauramiti loaded(other);
-    loaded.ReadProperties(*bag);
-    const bool isPublished = bag == &published;
-    EXPECT_EQ(loaded.Calendar(), isPublished ? 1 : 0);
-    EXPECT_EQ(loaded.Value(), isPublished ? "2082/04/01/5" : "2082/04/02/5");
-    EXPECT_EQ(loaded.DateAD(), "07/17/2025");
-  }
-}
-
 }  // namespace
 }  // namespace sauramiti::testing

@@ -81,24 +81,5 @@ TEST_F(GregorianDayTest, EachCellCarriesTheGregorianDayOfItsDate) {
   expectOff();
 }
 
-TEST_F(GregorianDayTest, SavedOnlyWhenOnAndLoadedBack) {
-  RecordingBag off;
-  control.WriteProperties(off);
-  EXPECT_EQ(off.stored.count("ShowGregorianDay"), 0U);
-  control.ShowGregorianDay(-1);
-  RecordingBag on;
-  control.WriteProperties(on);
-  ASSERT_EQ(on.stored.count("ShowGregorianDay"), 1U);
-  for (RecordingBag* bag : {&on, &off}) {
-    HookedHost other;
-    other.inner.SetToday({2002, 4, 14});
-    Sauramiti loaded(other);
-    loaded.ReadProperties(*bag);
-    EXPECT_EQ(loaded.ShowGregorianDay(), bag == &on ? -1 : 0);
-    // 14 April 2002 is BS 2059/01/01, in cell 0.
-    EXPECT_EQ(other.inner.FindLabel("lblDay(0)")->CornerText(), bag == &on ? "14" : "");
-  }
-}
-
 }  // namespace
 }  // namespace sauramiti::testing

@@ -184,63 +184,80 @@ TEST_F(PickerExtensionsTest, KeysStopAtTheLimits) {
   EXPECT_EQ(control.Value(), ValueOf(2058, 12, 20));
 }
 
-TEST_F(PickerExtensionsTest, SavedOnlyWhenSetAndLoadedBack) {
-  RecordingBag plain;
-  control.WriteProperties(plain);
-  for (const char* key : {"MarkToday", "MinDate", "MaxDate", "HolidayForeColor"}) {
-    EXPECT_EQ(plain.stored.count(key), 0U) << key;
+// Each extension is saved under its own key only when it is not at its default and loads back,
+// the loaded instance drawing it; a document without the key (every older one) loads it at its
+// default, drawn as a new instance draws it. The loading instance's clock is the row's.
+TEST(ExtensionDocumentTest, EachIsSavedOnlyWhenSetAndLoadsBackDrawn) {
+  const auto cell = [](headless::HeadlessHost& h, int j) -> headless::HeadlessLabel& {
+    return *h.FindLabel("lblDay(" + std::to_string(j) + ")");
+  };
+  const platform::LocalDate april14{2002, 4, 14}, april20{2002, 4, 20};  // 2059/01/01, 01/07
+  const struct {
+    std::string_view name;
+    Variant value;
+    platform::LocalDate today;
+    std::function<std::string(Sauramiti&, headless::HeadlessHost&)> look;
+    std::string set, unset;  // the look when loaded with the value and without the key
+  } cases[] = {
+      {"SixWeeks", Variant::Boolean(std::int16_t{-1}), april14,
+       [&](auto&, auto& h) { return std::to_string(cell(h, 38).Visible()); }, "1", "0"},
+      {"ShowGregorianDay", Variant::Boolean(std::int16_t{-1}), april14,
+       [&](auto&, auto& h) { return cell(h, 0).CornerText(); }, "14", ""},
+      // 17 July 2025 is Shrawan 1 in the published calendar, Shrawan 2 in the model.
+      {"Calendar",
+       Variant::Integer(std::int16_t{1}),
+       {2025, 7, 17},
+       [](Sauramiti& c, auto&) { return c.Value() + " " + c.DateAD(); },
+       "2082/04/01/5 07/17/2025",
+       "2082/04/02/5 07/17/2025"},
+      {"MarkToday", Variant::Boolean(std::int16_t{-1}), april20,
+       [&](auto&, auto& h) { return std::to_string(cell(h, 6).Outlined()); }, "1", "0"},
+      {"HolidayForeColor", Variant::Long(static_cast<std::int32_t>(kHoliday)), april20,
+       [&](auto&, auto& h) { return std::to_string(cell(h, 13).ForeColor()); },
+       std::to_string(kHoliday), "0"},
+      {"MinDate", Variant::String("2059/01/05"), april20,
+       [&](Sauramiti& c, auto& h) { return std::to_string(cell(h, 3).Enabled()) + c.Value(); },
+       "02059/01/07/7", "12059/01/07/7"},
+      // Loaded on a day before MinDate, the selection starts on MinDate's day instead.
+      {"MinDate", Variant::String("2059/01/05"), april14,
+       [](Sauramiti& c, auto&) { return c.Value(); }, "2059/01/05/5", "2059/01/01/1"},
+      {"MaxDate", Variant::String("2059/01/20"), april20,
+       [&](auto&, auto& h) { return std::to_string(cell(h, 20).Enabled()); }, "0", "1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.name << " loaded on day " << c.today.day);
+    const PropertyEntry& p = *FindPropertyEntry(c.name);
+    HookedHost host;
+    host.inner.SetToday(april14);
+    Sauramiti control(host);
+    control.InitProperties();
+    RecordingBag plain, set;
+    control.WriteProperties(plain);
+    p.let(control, c.value);
+    control.WriteProperties(set);
+    EXPECT_EQ(plain.stored.count(std::string(p.savedKey)), 0U);
+    EXPECT_EQ(set.stored.size(), plain.stored.size() + 1);
+    EXPECT_EQ(set.stored[std::string(p.savedKey)], c.value);
+    for (RecordingBag* bag : {&set, &plain}) {
+      HookedHost other;
+      other.inner.SetToday(c.today);
+      Sauramiti loaded(other);
+      loaded.ReadProperties(*bag);
+      EXPECT_EQ(p.get(loaded), bag == &set ? c.value : p.writeDefault.ToVariant(other));
+      EXPECT_EQ(c.look(loaded, other.inner), bag == &set ? c.set : c.unset);
+    }
   }
-  control.MarkToday(-1);
-  control.MinDate("2059/01/05");
-  control.MaxDate("2060/03/01");
-  control.HolidayForeColor(static_cast<std::int32_t>(kHoliday));
-  RecordingBag set;
-  control.WriteProperties(set);
-  EXPECT_EQ(set.stored.size(), plain.stored.size() + 4);
-
-  // Loaded on a day inside the limits, the control starts on today, marked.
-  HookedHost other;
-  other.inner.SetToday({2002, 4, 20});  // BS 2059/01/07
-  Sauramiti loaded(other);
-  loaded.ReadProperties(set);
-  EXPECT_EQ(loaded.MarkToday(), -1);
-  EXPECT_EQ(loaded.MinDate(), "2059/01/05");
-  EXPECT_EQ(loaded.MaxDate(), "2060/03/01");
-  EXPECT_EQ(loaded.HolidayForeColor(), static_cast<std::int32_t>(kHoliday));
-  EXPECT_EQ(loaded.Value(), ValueOf(2059, 1, 7));
-  EXPECT_TRUE(other.inner.FindLabel("lblDay(6)")->Outlined());
-  EXPECT_EQ(other.inner.FindLabel("lblDay(13)")->ForeColor(), kHoliday);
-  EXPECT_FALSE(other.inner.FindLabel("lblDay(3)")->Enabled());
-
-  // Loaded on a day before MinDate, it starts on MinDate's day instead.
-  HookedHost early;
-  early.inner.SetToday({2002, 4, 14});
-  Sauramiti moved(early);
-  moved.ReadProperties(set);
-  EXPECT_EQ(moved.Value(), ValueOf(2059, 1, 5));
-
-  // A document without the keys loads every extension off, the view as a new instance's.
-  HookedHost old;
-  old.inner.SetToday({2002, 4, 14});
-  Sauramiti fromOld(old);
-  fromOld.ReadProperties(plain);
-  EXPECT_EQ(fromOld.MarkToday(), 0);
-  EXPECT_EQ(fromOld.MinDate(), "");
-  EXPECT_EQ(fromOld.MaxDate(), "");
-  EXPECT_EQ(fromOld.HolidayForeColor(), 0);
-  for (int j = 0; j < 35; ++j) {
-    const auto& cell = *old.inner.FindLabel("lblDay(" + std::to_string(j) + ")");
-    EXPECT_FALSE(cell.Outlined()) << j;
-    EXPECT_EQ(cell.Enabled(), j < 31) << j;
-    EXPECT_EQ(cell.ForeColor(), j == 0 ? kRed : 0U) << j;
-  }
-
+  // Set through the table, a text converts as the property's type.
+  HookedHost host;
+  Sauramiti control(host);
+  control.InitProperties();
+  PropertyNamed("SixWeeks").let(control, Variant::String("False"));
+  EXPECT_EQ(PropertyNamed("SixWeeks").get(control), Variant::Boolean(std::int16_t{0}));
   // A document whose limits cross does not load.
-  plain.stored["MinDate"] = Variant::String("2059/02/01");
-  plain.stored["MaxDate"] = Variant::String("2059/01/01");
-  HookedHost crossedHost;
-  Sauramiti crossed(crossedHost);
-  EXPECT_EQ(ErrorNumberOf([&] { crossed.ReadProperties(plain); }), 5);
+  RecordingBag crossed;
+  crossed.stored["MinDate"] = Variant::String("2059/02/01");
+  crossed.stored["MaxDate"] = Variant::String("2059/01/01");
+  EXPECT_EQ(ErrorNumberOf([&] { control.ReadProperties(crossed); }), 5);
 }
 
 }  // namespace

@@ -104,12 +104,6 @@ TEST_F(SelectionTest, AChosenMonthIsPickedFromTheListAndTypingChangesNothing) {
   EXPECT_EQ(Combo("cboYear").Text() + Combo("CBoMonth").Text(), "2059Poush");
 }
 
-}  // namespace
-}  // namespace sauramiti::testing
-
-namespace sauramiti::testing {
-namespace {
-
 // The typed selection gives exactly what setting Value to the same Value string gives, for every
 // separator code (4 and 5 have no separator character, so their texts read back other numbers,
 // and the control must read them as a host's text).

@@ -8,6 +8,7 @@
 #include <sauramiti/calendar/month_structure.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
 #include <string>
+#include <tests/base/outcome.hpp>
 
 namespace sauramiti::SauramitiRoutine {
 namespace {
@@ -32,28 +33,20 @@ void ForEachDay(Visit&& visit) {
   }
 }
 
-// Reports the first few faults of a sweep in full and counts the rest.
-struct FaultLog {
-  int count = 0;
-  void Add(const std::string& message) {
-    if (++count <= 10) ADD_FAILURE() << message;
-  }
-};
-
 // Every day has the next count after the day before, falls on the weekday its count says,
 // converts back to itself, and every month has 29 to 32 days; a year starts on its first day.
 TEST(CalendarSweepTest, EveryDayHasTheNextCountAndComesBack) {
-  FaultLog faults;
+  testing::FaultLog faults;
   double next = 1112210;  // BS 0001/01/01
   ForEachDay([&](std::int16_t y, std::int16_t m, std::int16_t d, std::int16_t length) {
     const std::int16_t weekday = GetWeekDay(y, m, d);
     const double count = GetKaliAhargana(y, m, d);
     const std::string want = ValueText(y, m, d);
-    if (count != next || static_cast<std::int64_t>(count) % 7 != (weekday + 1) % 7 ||
-        GetKaliAhargana(y, m, d, weekday) != count || AharGana2NepaliDate(count) != want ||
-        length < 29 || length > 32 || (m == 1 && d == 1 && GetYearStartAhargana(y) != count)) {
-      faults.Add(want + ": count " + std::to_string(count) + ", expected " + std::to_string(next));
-    }
+    faults.Check(count == next && static_cast<std::int64_t>(count) % 7 == (weekday + 1) % 7 &&
+                     GetKaliAhargana(y, m, d, weekday) == count &&
+                     AharGana2NepaliDate(count) == want && length >= 29 && length <= 32 &&
+                     (m != 1 || d != 1 || GetYearStartAhargana(y) == count),
+                 want, ": count ", count, ", expected ", next);
     next = count + 1;
   });
   EXPECT_EQ(GetKaliAhargana(9999, 1, 1), next) << "the last year follows on";
@@ -64,7 +57,7 @@ TEST(CalendarSweepTest, EveryDayHasTheNextCountAndComesBack) {
 // rounds the day half to even; a day one past the month's end is the first of the next month,
 // so no fraction ever gives day 0 or a day past the end.
 TEST(CalendarSweepTest, FractionsAroundEveryMonthStartRoundOnlyTheDay) {
-  FaultLog faults;
+  testing::FaultLog faults;
   std::string last;  // the last day of the month before
   int lastDay = 0;
   ForEachDay([&](std::int16_t y, std::int16_t m, std::int16_t d, std::int16_t length) {
@@ -74,7 +67,7 @@ TEST(CalendarSweepTest, FractionsAroundEveryMonthStartRoundOnlyTheDay) {
     const std::string first = ValueText(y, m, 1), second = ValueText(y, m, 2);
     const auto check = [&](double offset, const std::string& want) {
       const std::string got = AharGana2NepaliDate(start + offset);
-      if (got != want) faults.Add(first + " " + std::to_string(offset) + ": " + got);
+      faults.Check(got == want, first, " ", offset, ": ", got);
     };
     check(0.4, first), check(0.5, second), check(0.6, second);
     if (lastDay == 0) return;
@@ -100,7 +93,7 @@ Ymd NextGregorianDay(Ymd g) {
 // after the one before, and that Gregorian day converts back to it.
 TEST(CalendarSweepTest, EveryDayFromTheGregorianSwitchOnRoundTripsThroughGregorian) {
   const double switchCount = 2299160.5 - 588465.5;  // 15 October 1582
-  FaultLog faults;
+  testing::FaultLog faults;
   Ymd expected{1582, 10, 15};
   int days = 0;
   ForEachDay([&](std::int16_t y, std::int16_t m, std::int16_t d, std::int16_t) {
@@ -111,7 +104,7 @@ TEST(CalendarSweepTest, EveryDayFromTheGregorianSwitchOnRoundTripsThroughGregori
     const std::string back =
         English2NepaliDate(static_cast<std::int16_t>(g.year), static_cast<std::int16_t>(g.month),
                            static_cast<std::int16_t>(g.day));
-    if (!(g == expected) || back != ValueText(y, m, d)) faults.Add(text + " -> " + back);
+    faults.Check(g == expected && back == ValueText(y, m, d), text, " -> ", back);
     expected = NextGregorianDay(g);
     ++days;
   });

@@ -14,16 +14,10 @@ namespace sauramiti::SauramitiRoutine {
 namespace {
 
 using testing::ErrorNumberOf;
+using testing::FaultLog;
 
 constexpr std::int32_t kLimit = (1 << 24) - 1;
 constexpr std::int32_t kLastJulianDay = 2299160;  // 4 October 1582
-
-struct Faults {
-  int count = 0;
-  void Check(bool right, std::int32_t z, const char* what) {
-    if (!right && ++count <= 10) ADD_FAILURE() << "day number " << z << ": " << what;
-  }
-};
 
 bool Fits16(int year) { return year >= -32768 && year <= 32767; }
 
@@ -34,7 +28,7 @@ bool OverflowChecked(std::int32_t z) {
 }
 
 TEST(DayNumberSweepTest, GregorianFromTheSwitchOn) {
-  Faults faults;
+  FaultLog faults;
   // 31 December 32767, the last day whose year fits 16 bits (std::chrono's years stop there too).
   const std::int32_t lastDay = static_cast<std::int32_t>(
       std::chrono::sys_days{std::chrono::year{32767} / 12 / 31}.time_since_epoch().count() +
@@ -42,7 +36,8 @@ TEST(DayNumberSweepTest, GregorianFromTheSwitchOn) {
   for (std::int32_t z = kLastJulianDay + 1; z <= kLimit; ++z) {
     if (z > lastDay) {
       if (OverflowChecked(z)) {
-        faults.Check(ErrorNumberOf([&] { CalendarDateOfDayNumber(z); }) == kOverflow, z, "error");
+        faults.Check(ErrorNumberOf([&] { CalendarDateOfDayNumber(z); }) == kOverflow, "day number ",
+                     z, ": error");
       }
       continue;
     }
@@ -52,13 +47,13 @@ TEST(DayNumberSweepTest, GregorianFromTheSwitchOn) {
     faults.Check(got == GregorianDate{static_cast<std::int16_t>(year),
                                       static_cast<std::int16_t>(unsigned{want.month()}),
                                       static_cast<std::int16_t>(unsigned{want.day()})},
-                 z, "date");
+                 "day number ", z, ": date");
   }
   EXPECT_EQ(faults.count, 0);
 }
 
 TEST(DayNumberSweepTest, JulianBeforeTheSwitch) {
-  Faults faults;
+  FaultLog faults;
   int year = 1582, month = 10, day = 4;
   const auto length = [](int y, int m) {
     constexpr int kLengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -67,12 +62,13 @@ TEST(DayNumberSweepTest, JulianBeforeTheSwitch) {
   for (std::int32_t z = kLastJulianDay; z >= -kLimit; --z) {
     if (!Fits16(year)) {
       if (OverflowChecked(z)) {
-        faults.Check(ErrorNumberOf([&] { CalendarDateOfDayNumber(z); }) == kOverflow, z, "error");
+        faults.Check(ErrorNumberOf([&] { CalendarDateOfDayNumber(z); }) == kOverflow, "day number ",
+                     z, ": error");
       }
     } else {
       const GregorianDate want{static_cast<std::int16_t>(year), static_cast<std::int16_t>(month),
                                static_cast<std::int16_t>(day)};
-      faults.Check(CalendarDateOfDayNumber(z) == want, z, "date");
+      faults.Check(CalendarDateOfDayNumber(z) == want, "day number ", z, ": date");
     }
     if (--day == 0) {
       if (--month == 0) month = 12, --year;
@@ -85,7 +81,7 @@ TEST(DayNumberSweepTest, JulianBeforeTheSwitch) {
 // Every Gregorian date of years 1 to 9999: the classic day count and std::chrono's agree, so a
 // conversion may use either.
 TEST(DayNumberSweepTest, GregorianDatesCountAsStdChronoCountsThem) {
-  Faults faults;
+  FaultLog faults;
   for (int y = 1; y <= 9999; ++y) {
     for (unsigned m = 1; m <= 12; ++m) {
       const auto last = static_cast<unsigned>(std::chrono::year_month_day_last{
@@ -97,20 +93,12 @@ TEST(DayNumberSweepTest, GregorianDatesCountAsStdChronoCountsThem) {
         const double julian =
             GregorianToJulianDay(static_cast<std::int16_t>(y), static_cast<std::int16_t>(m),
                                  static_cast<std::int16_t>(d));
-        faults.Check(julian == static_cast<double>(day.time_since_epoch().count()) + 2440587.5, y,
-                     "count");
+        faults.Check(julian == static_cast<double>(day.time_since_epoch().count()) + 2440587.5,
+                     "year ", y, ": count");
       }
     }
   }
   EXPECT_EQ(faults.count, 0);
-}
-
-TEST(DayNumberSweepTest, JulianDaysGoThroughTheWholeDayNumber) {
-  EXPECT_EQ(JulianDayToGregorian(2451544.5), (GregorianDate{2000, 1, 1}));
-  EXPECT_EQ(JulianDayToGregorian(2451545.4999), (GregorianDate{2000, 1, 1}));
-  EXPECT_EQ(JulianDayToGregorian(2299159.5), (GregorianDate{1582, 10, 4}));
-  EXPECT_EQ(JulianDayToGregorian(2299160.5), (GregorianDate{1582, 10, 15}));
-  EXPECT_EQ(ErrorNumberOf([] { JulianDayToGregorian(0x1p24); }), kOverflow);
 }
 
 }  // namespace

@@ -89,6 +89,8 @@ TEST(NavigatorTest, DaysFocusWalksDaysAndTurnsPagesThroughTheLists) {
     {"a shorter month keeps its last day", kNone, {PageDown, PageDown, End, PageDown},
      2059, 4, std::min(DaysIn(2059, 3), DaysIn(2059, 4)), Result::Done},
     {"end then home", kNone, {End, Home}, 2059, 1, 1, Result::Done},
+    {"end of a 32-day month whose last days wrap", At("2059/03/10"), {End}, 2059, 3, 32,
+     Result::Done},
     {"years", kNone, {NextYear, NextYear, PreviousYear}, 2060, 1, 1, Result::Done},
     {"tab: down in the year list", kNone, {Tab, Down}, 2060, 1, 1, Result::Done,
      Refusal::None, Area::YearList},

@@ -56,9 +56,6 @@ TEST(PropertyBrowser, EditsReachTheControlAndItsErrorsAreShownWithTheirNumber) {
   Type(window, "MinYear", "2050");
   EXPECT_EQ(window.Picker().minYear(), 2050);
   EXPECT_TRUE(LogText(window).contains("PropertyChanged MinYear"));
-  Type(window, "MinYear", "abc");
-  EXPECT_TRUE(LogText(window).contains("Run-time error 13"));
-  EXPECT_EQ(Field(window, "MinYear")->text(), "2050") << "the row shows what is held";
   Type(window, "MaxYear", "\"2070\"");
   EXPECT_EQ(window.Picker().maxYear().typeId(), QMetaType::QString);
   // The weekday style cannot be read or set at run time, only in design mode.
@@ -84,6 +81,7 @@ TEST(PropertyBrowser, ARefusedValueIsPutBackAndThePickerStillDraws) {
       {"MaxYear", "\"abc\"", 13, "2100"},
       {"MaxYear", "99999", 6, "2100"},
       {"MinYear", "40000", 6, "2000"},
+      {"MinYear", "abc", 13, "2000"},
   };
   for (const bool design : {true, false}) {
     for (const auto& c : cases) {

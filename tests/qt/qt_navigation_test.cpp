@@ -1,13 +1,11 @@
-// The navigation layer under Qt: the Qt host's user-action call on real widgets, and the keys
-// the widget gained from the shared key map (Home, End).
+// The navigation layer under Qt: the Qt host's user-action call on real widgets.
 #include <gtest/gtest.h>
 
-#include <QTest>
+#include <QWidget>
 #include <memory>
 #include <qt/qt_combo_box.hpp>
 #include <qt/qt_host.hpp>
 #include <qt/qt_label.hpp>
-#include <qt/sauramiti_widget.hpp>
 #include <string>
 #include <vector>
 
@@ -61,32 +59,6 @@ TEST(QtUserActionsTest, EachActionReachesItsHandlerAsTheWidgetsDeliverIt) {
   list->Text("");
   EXPECT_EQ(host.Perform({TypeCharacter, "cboYear", '7'}), Delivered);
   EXPECT_EQ(list->Text(), "7") << "a kept character is typed into the field";
-}
-
-TEST(QtNavigationTest, HomeAndEndPutTheMarkOnTheMonthsFirstAndLastDay) {
-  // Today is 28 April 2002, BS 2059/01/15; Vaishaka 2059 has 31 days from a Sunday (cell 0).
-  // The weeks stand in columns by default, so Right is the next week.
-  SauramitiWidget widget;
-  widget.setToday(QDate(2002, 4, 28));
-  widget.newDocument();
-  widget.resize(widget.sizeHint());
-  widget.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-  widget.setFocus();
-  ASSERT_EQ(widget.focusedCell(), 14);
-  const struct {
-    Qt::Key key;
-    int mark;
-  } steps[] = {{Qt::Key_End, 30}, {Qt::Key_Home, 0}, {Qt::Key_Right, 7}, {Qt::Key_End, 30}};
-  for (const auto& s : steps) {
-    QTest::keyClick(&widget, s.key);
-    EXPECT_EQ(widget.focusedCell(), s.mark) << s.key;
-  }
-  QTest::keyClick(&widget, Qt::Key_Return);
-  EXPECT_EQ(widget.value(), "2059/01/31/3");
-  widget.setUserMode(false);  // design mode: the keys go past the picker
-  QTest::keyClick(&widget, Qt::Key_Home);
-  EXPECT_EQ(widget.focusedCell(), -1);
 }
 
 }  // namespace

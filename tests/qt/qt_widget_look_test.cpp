@@ -51,16 +51,22 @@ void ExpectEveryTextWhole(SauramitiWidget& picker, const char* look) {
   }
 }
 
+// A new document on screen, its clock on `today`, in `look`, at its minimum or its design size.
+void Show(SauramitiWidget& picker, QDate today, const Look& look, bool minimum) {
+  picker.setToday(today);
+  picker.newDocument();
+  picker.setEnglish(look.english);
+  picker.setVertical(look.vertical);
+  picker.resize(minimum ? picker.minimumSizeHint() : picker.sizeHint());
+  picker.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
+}
+
 TEST(PickerSize, AtItsMinimumSizeHintEveryTextIsWhole) {
   for (const Look& look : kLooks) {
     SauramitiWidget picker;
-    picker.setToday(QDate(2024, 12, 30));  // Poush 2081: a month of 30 days over six columns
-    picker.newDocument();
-    picker.setEnglish(look.english);
-    picker.setVertical(look.vertical);
-    picker.resize(picker.minimumSizeHint());
-    picker.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
+    // Poush 2081: a month of 30 days over six columns.
+    ASSERT_NO_FATAL_FAILURE(Show(picker, QDate(2024, 12, 30), look, true));
     EXPECT_GE(picker.minimumSizeHint().width(), picker.sizeHint().width() / 2);
     ExpectEveryTextWhole(picker, look.name);
   }
@@ -69,13 +75,8 @@ TEST(PickerSize, AtItsMinimumSizeHintEveryTextIsWhole) {
 TEST(FocusMark, IsATwoPixelOutlineInTheHighlightColourInBothLanguages) {
   for (const Look& look : kLooks) {
     SauramitiWidget picker;
-    picker.setToday(QDate(2002, 4, 28));  // BS 2059/01/15: day cell 14 carries the selection
-    picker.newDocument();
-    picker.setEnglish(look.english);
-    picker.setVertical(look.vertical);
-    picker.resize(picker.sizeHint());
-    picker.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
+    // BS 2059/01/15: day cell 14 carries the selection.
+    ASSERT_NO_FATAL_FAILURE(Show(picker, QDate(2002, 4, 28), look, false));
     picker.activateWindow();
     picker.setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return picker.hasFocus(); })) << look.name;

@@ -59,21 +59,18 @@ class DateEditTest : public testing::Test {
 };
 
 // Each state the typed-date reader gives, as the validator's state (the reader's own cases are
-// checked with it), text in UTF-8, blanks trimmed, and the field's date restored by fixup.
+// checked with it; the typing tests below go through it key by key, Devanagari included),
+// blanks trimmed, and the field's date restored by fixup.
 TEST_F(DateEditTest, TheValidatorTellsWholePartAndImpossibleDates) {
-  const unsigned poush = bs::days_in_month(2081, 9);
   const TypedDateValidator validator([] { return QStringLiteral("2081/09/10"); });
   const struct {
     QString text;
     QValidator::State state;
   } cases[] = {
-      {"2081-09-15", QValidator::Acceptable},
-      {QString::fromUtf8("२०८१-०९-१५"), QValidator::Acceptable},
       {" 2081-09-15 ", QValidator::Acceptable},  // blanks around a pasted date go
       {"", QValidator::Intermediate},
       {"2081-0", QValidator::Intermediate},
       {"2081-13-01", QValidator::Invalid},
-      {QStringLiteral("2081-09-%1").arg(poush + 1), QValidator::Invalid},
   };
   for (const auto& c : cases) {
     QString text = c.text;

@@ -239,11 +239,12 @@ TEST_F(WidgetTest, NepaliNamesAreDrawnAsDevanagariAndReadAsWritten) {
   EXPECT_TRUE(TakeErrors().empty());
 }
 
-// Each Qt key reaches the navigator; its walks and refusals at the ends of the lists are the
-// navigator's own tests.
+// Each Qt key reaches the navigator (Home and End from the shared key map too); its walks and
+// refusals at the ends of the lists are the navigator's own tests.
 TEST_F(WidgetTest, KeysMoveTheMarkClickItAndTurnPages) {
   const Qt::Key L = Qt::Key_Left, R = Qt::Key_Right, U = Qt::Key_Up, D = Qt::Key_Down,
-                PgUp = Qt::Key_PageUp, PgDn = Qt::Key_PageDown, Enter = Qt::Key_Return;
+                PgUp = Qt::Key_PageUp, PgDn = Qt::Key_PageDown, Enter = Qt::Key_Return,
+                Home = Qt::Key_Home, End = Qt::Key_End;
   const QString today = "2059/01/15/1";
   const struct {
     const char* name;
@@ -260,6 +261,8 @@ TEST_F(WidgetTest, KeysMoveTheMarkClickItAndTurnPages) {
       {"SpaceClicksTheMark", false, {D, Qt::Key_Space}, 21, "2059/01/22/1", 205901},
       {"PageUpCrossesIntoLastYear", false, {PgUp}, -1, today, 205812},
       {"PageDownTwice", false, {PgUp, PgDn, PgDn}, -1, today, 205902},
+      {"HomeIsTheMonthsFirstDay", true, {End, Home}, 0, today, 205901},
+      {"EndIsTheMonthsLastDay", true, {Home, R, End, Enter}, 30, "2059/01/31/3", 205901},
   };
   QSignalSpy clicks(&widget_, &SauramitiWidget::clicked);
   for (const auto& c : cases) {
@@ -277,6 +280,9 @@ TEST_F(WidgetTest, KeysMoveTheMarkClickItAndTurnPages) {
     EXPECT_EQ(widget_.value(), c.value);
     EXPECT_EQ(widget_.year() * 100 + widget_.month(), c.page);
   }
+  widget_.setUserMode(false);  // design mode: the keys go past the picker
+  QTest::keyClick(&widget_, Home);
+  EXPECT_EQ(widget_.focusedCell(), -1);
 }
 
 TEST_F(WidgetTest, HostileValuesEndInAValueOrANumberedError) {
