@@ -17,6 +17,10 @@ work=$(mktemp -d)
 readonly socket="sauramiti-test-$$"
 tm() { tmux -L "$socket" -f /dev/null "$@"; }
 trap 'tm kill-server 2>/dev/null; rm -rf "$work"' EXIT
+# tmux ends its server when the last session closes, and a new-session sent while that server
+# is still going away fails with "server exited unexpectedly". A session that lives for the
+# whole run keeps one server up between the cases.
+tm new-session -d -s keep "sleep 3600" || { echo "tmux cannot start a server"; exit 1; }
 
 failures=0
 fail() { echo "FAIL [$case_name]: $*"; echo "--- screen:"; tm capture-pane -p -t t 2>/dev/null; failures=$((failures + 1)); }
@@ -27,8 +31,12 @@ start() {
   case_name=$1
   rm -f "$work"/out "$work"/err "$work"/rc
   tm kill-session -t t 2>/dev/null
-  tm new-session -d -s t -x "$2" -y "$3" \
-    "$4 >'$work/out' 2>'$work/err'; echo \$? >'$work/rc'; sleep 30"
+  # A second try covers a server that went away under us anyway.
+  for _ in 1 2; do
+    tm new-session -d -s t -x "$2" -y "$3" \
+      "$4 >'$work/out' 2>'$work/err'; echo \$? >'$work/rc'; sleep 30" && return
+    sleep 0.2
+  done
 }
 
 # Polls until the screen shows TEXT (fixed string); up to 5 seconds.
