@@ -176,14 +176,6 @@ TEST(PickerTest, KeysMoveTheCursorAndEnterPicksThroughTheControl) {
   }
   EXPECT_EQ(clicked.ClickCell(eighteenth), PickerOutcome::Picked);
   EXPECT_EQ(clicked.Control().Value(), "2059/01/18/4");
-
-  Picker limited({}, {2002, 4, 14});
-  limited.Control().MinYear(2059);
-  limited.Control().MaxYear(Variant::Integer(2059));
-  EXPECT_EQ(limited.Press(K::PageUp), PickerOutcome::Running);
-  EXPECT_NE(limited.Status(), "") << "a move the lists cannot make is refused";
-  EXPECT_EQ(limited.Press(K::Cancel), PickerOutcome::Cancelled);
-  EXPECT_EQ(limited.Control().Value(), "2059/01/01/1");
 }
 
 // With the published calendar the picker starts on today's published date and walks the
