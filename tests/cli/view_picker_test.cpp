@@ -135,13 +135,6 @@ TEST(PickerTest, KeysMoveTheCursorAndEnterPicksThroughTheControl) {
   PickerSetup horizontal, dashes;
   horizontal.horizontal = true;
   dashes.separator = 1;
-  const auto lastOf = [](std::int16_t y, std::int16_t m) {
-    const std::int16_t d = SauramitiRoutine::GetDaysInMonth(y, m, disNepali);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d/%02d/%02d/%d", y, m, d,
-                  SauramitiRoutine::GetWeekDay(y, m, d));
-    return std::string(text);
-  };
   struct Case {
     std::string name;
     PickerSetup setup;
@@ -157,18 +150,13 @@ TEST(PickerTest, KeysMoveTheCursorAndEnterPicksThroughTheControl) {
   const auto weekdayOf = [](std::int16_t y, std::int16_t m) {
     return std::to_string(SauramitiRoutine::GetWeekDay(y, m, 1));
   };
-  // What the keys do is the navigator's (navigator_test); these are the picker's own setup, its
-  // lists' focus order, and that a key and Enter reach the control.
+  // What the keys do is the navigator's (navigator_test); these are the picker's own setup and
+  // that a key and Enter reach the control.
   // clang-format off
   const std::vector<Case> cases = {
-      {"tab twice: up in the month list is the month before", {}, {K::Tab, K::Tab, K::Up}, "2058/12/01/" + weekdayOf(2058, 12)},
-      {"tab three times is back on the days", {}, {K::Tab, K::Tab, K::Tab, K::Down}, "2059/01/02/2"},
-      {"other keys work in a list", {}, {K::Tab, K::PageDown, K::End}, lastOf(2059, 2)},
       {"--max-year past the default", wideYears, fiftyYears, "2109/01/01/" + weekdayOf(2109, 1)},
       {"a one-year list stops the year", oneYear, {K::NextYear, K::PreviousYear}, "2059/01/01/1"},
-      {"vertical: right is the next week", {}, {K::Right}, "2059/01/08/1"},
       {"horizontal: down is the next week", horizontal, {K::Down}, "2059/01/08/1"},
-      {"past the end into the next month", {}, {K::End, K::Down}, "2059/02/01/4"},
       {"the control's separator", dashes, {K::Down}, "2059-01-02-2"},
   };
   // clang-format on
@@ -178,28 +166,16 @@ TEST(PickerTest, KeysMoveTheCursorAndEnterPicksThroughTheControl) {
     ASSERT_EQ(picker.Press(K::Enter), PickerOutcome::Picked) << c.name;
     EXPECT_EQ(picker.Control().Value(), c.value) << c.name;
   }
-  // A click on a day cell picks its day; one on a blank cell does nothing.
+  // A click on a day cell picks its day (the cells that take none are the navigator's).
   Picker clicked({}, {2002, 4, 14});
-  int blank = -1, eighteenth = -1;
+  int eighteenth = -1;
   for (int j = 0; j < 35; ++j) {
-    const std::string caption =
-        clicked.Control().Children().lblDay[static_cast<std::size_t>(j)]->Caption();
-    if (caption.empty()) blank = j;
-    if (caption == "18") eighteenth = j;
+    if (clicked.Control().Children().lblDay[static_cast<std::size_t>(j)]->Caption() == "18") {
+      eighteenth = j;
+    }
   }
-  ASSERT_GE(blank, 0);
-  EXPECT_EQ(clicked.ClickCell(blank), PickerOutcome::Running);
-  EXPECT_EQ(clicked.ClickCell(35), PickerOutcome::Running);
   EXPECT_EQ(clicked.ClickCell(eighteenth), PickerOutcome::Picked);
   EXPECT_EQ(clicked.Control().Value(), "2059/01/18/4");
-
-  Picker limited({}, {2002, 4, 14});
-  limited.Control().MinYear(2059);
-  limited.Control().MaxYear(Variant::Integer(2059));
-  EXPECT_EQ(limited.Press(K::PageUp), PickerOutcome::Running);
-  EXPECT_NE(limited.Status(), "") << "a move the lists cannot make is refused";
-  EXPECT_EQ(limited.Press(K::Cancel), PickerOutcome::Cancelled);
-  EXPECT_EQ(limited.Control().Value(), "2059/01/01/1");
 }
 
 // With the published calendar the picker starts on today's published date and walks the
@@ -215,9 +191,7 @@ TEST(PickerTest, ThePublishedCalendarsMonths) {
   } cases[] = {
       {"today, published", published, {}, "2082/03/32/4"},
       {"the next day, published", published, {PickerKey::Down}, "2082/04/01/5"},
-      {"the end of Asar, published", published, {PickerKey::Home, PickerKey::End}, "2082/03/32/4"},
       {"today, model", {}, {}, "2082/04/01/4"},
-      {"the end of Shrawan, model", {}, {PickerKey::End}, "2082/04/32/7"},
   };
   for (const auto& c : cases) {
     Picker picker(c.setup, {2025, 7, 16});

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sauramiti/base/runtime_error.hpp>
 #include <sauramiti/platform/headless/headless_host.hpp>
 #include <sauramiti/platform/user_actions.hpp>
 #include <string>
@@ -75,20 +74,6 @@ TEST_F(UserActionsTest, EachActionReachesItsHandlerOrSaysWhyNot) {
     EXPECT_EQ(seen_, c.seen);
     EXPECT_EQ(list_->Text(), c.text);
   }
-}
-
-TEST_F(UserActionsTest, AnEntryOutsideTheListIsErrorFiveAndChangesNothing) {
-  list_->Text("2059");
-  for (const std::int32_t entry : {-1, 3}) {
-    try {
-      host_.Perform({UserActionKind::ChooseEntry, "cboYear", entry});
-      ADD_FAILURE() << entry << " was taken";
-    } catch (const RuntimeError& error) {
-      EXPECT_EQ(error.Number(), kInvalidProcedureCall);
-    }
-  }
-  EXPECT_EQ(list_->Text(), "2059");
-  EXPECT_TRUE(seen_.empty());
 }
 
 }  // namespace
