@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <sauramiti/calendar/first_weekday.hpp>
 #include <sauramiti/calendar/kali_ahargana.hpp>
 #include <sauramiti/calendar/month_structure.hpp>
@@ -19,8 +18,6 @@ namespace {
 
 using testing::ExpectRows;
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
-
 TEST(MonthStructureTest, FirstWeekdaysLengthsAndWeekdays) {
   ExpectRows({
       {OUTCOME(GetFirstWeekDay(2059, 2)), "4"},
@@ -29,22 +26,11 @@ TEST(MonthStructureTest, FirstWeekdaysLengthsAndWeekdays) {
       {OUTCOME(GetFirstWeekDay(2156, 12)), "3"},
       {OUTCOME(GetFirstWeekDay(2157, 1)), "5"},
       {OUTCOME(GetFirstWeekDay(1, 1)), "7"},
-      {OUTCOME(GetFirstWeekDay(10000, 1)), "0"},
-      {OUTCOME(GetFirstWeekDay(2059, 13)), "0"},
       {OUTCOME(LookupFirstWeekDayOverride(2059, 1)), "0"},
       {OUTCOME(LookupFirstWeekDayOverride(1954, 13)), "0"},
-      {OUTCOME(GetDaysInMonth(1940, 12, disNepali)), "30"},
       {OUTCOME(GetDaysInMonth(9999, 12, disNepali)), "31"},
-      {OUTCOME(GetDaysInMonth(0, 1, disNepali)), "0"},
       {OUTCOME(GetDaysInMonth(2000, 2, disEnglish)), "29"},
       {OUTCOME(GetDaysInMonth(1900, 2, disEnglish)), "28"},
-      {OUTCOME(GetDaysInMonth(2059, 1, 2)), "0"},
-      {OUTCOME(GetWeekDay(2059, 1, 8)), "1"},
-      {OUTCOME(GetWeekDay(2059, 1, 31)), "3"},
-      {OUTCOME(GetWeekDay(2059, 2, 1)), "4"},
-      {OUTCOME(GetWeekDay(1, 1, 2)), "1"},
-      {OUTCOME(GetWeekDay(2059, 1, 32)), "0"},
-      {OUTCOME(GetWeekDay(2059, 1, -32768)), "0"},
       {OUTCOME(IsValidDate(2059, 1, 32, disNepali)), "0"},
       {OUTCOME(IsValidDate(2000, 2, 29, disEnglish)), "1"},
       {OUTCOME(IsValidDate(2001, 2, 29, disEnglish)), "0"},
@@ -105,18 +91,12 @@ TEST(KaliAharganaTest, CountsOfDates) {
   ExpectRows({
       {OUTCOME(GetKaliAhargana(2059, 1, 1, 9)), "1863913"},
       {OUTCOME(GetKaliAhargana(2081, 1, 1, 9)), "1871948"},
-      {OUTCOME(GetKaliAhargana(1, 1, 1, 9)), "1112210"},
-      {OUTCOME(GetKaliAhargana(9999, 1, 1, 9)), "4764067"},
-      {OUTCOME(GetKaliAhargana(2059, 1, 32, 9)), "0"},
-      {OUTCOME(GetKaliAhargana(2059, 1, 0, 9)), "0"},
-      {OUTCOME(GetKaliAhargana(2059, 1, 1, 8)), "0"},
       {OUTCOME(GetKaliAhargana(2059, 0, 1, 3)), "0"},
       // With a weekday the day is not checked: the count with that weekday nearest the estimate.
       {OUTCOME(GetKaliAhargana(2059, 1, 40, 3)), "1863950"},
       // 1948/04/32 and 1948/05/01 have the same estimate; each keeps its own weekday's count.
       {OUTCOME(GetKaliAhargana(1948, 4, 32, 7)), "1823494"},
       {OUTCOME(GetKaliAhargana(1948, 5, 1, 1)), "1823495"},
-      {OUTCOME(GetYearStartAhargana(2059)), "1863913"},
       {OUTCOME(GetYearStartAhargana(10000)), "0"},
       {OUTCOME(BuildMonthTables(2059).DaysToMonthEnd[12]), "365"},
       {OUTCOME(BuildMonthTables(2059).FirstWeekDays[13]), "2"},
@@ -135,20 +115,8 @@ TEST(KaliAharganaTest, CountsOfDates) {
 TEST(KaliAharganaTest, CountsBackToDates) {
   ExpectRows({
       {OUTCOME(AharGana2NepaliDate(1863913, sepdivsign)), "2059÷01÷01÷1"},
-      {OUTCOME(AharGana2NepaliDate(1863913, 4)), "205901011"},
-      {OUTCOME(AharGana2NepaliDate(1863913, -1)), "error 5"},
-      {OUTCOME(AharGana2NepaliDate(1112210)), "0001/01/01/7"},
-      {OUTCOME(AharGana2NepaliDate(1863912)), "2058/12/31/7"},
-      // A fraction picks the month by the count as it is and rounds only the day, half to even;
-      // a day one past the month's end is the first of the next month.
-      {OUTCOME(AharGana2NepaliDate(1863913.5)), "2059/01/02/2"},
+      // A fraction rounds the day half to even (around every month's start: calendar_sweep_test).
       {OUTCOME(AharGana2NepaliDate(1863914.5)), "2059/01/02/2"},
-      {OUTCOME(AharGana2NepaliDate(1863912.5)), "2059/01/01/1"},
-      {OUTCOME(AharGana2NepaliDate(1863912.4)), "2058/12/31/7"},
-      {OUTCOME(AharGana2NepaliDate(1112209.9)), "error 9"},
-      {OUTCOME(AharGana2NepaliDate(-1e308)), "error 9"},
-      {OUTCOME(AharGana2NepaliDate(-kInf)), "error 6"},
-      {OUTCOME(AharGana2NepaliDate(std::nan(""))), "error 6"},
       {OUTCOME(AharGana2NepaliDate(4764069)), "9999/01/03/1"},
       {OUTCOME(AharGana2NepaliDate(4764070)), "error 9"},
       {OUTCOME(AharGana2NepaliDate(3e7)), "error 6"},

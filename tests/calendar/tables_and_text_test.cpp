@@ -39,12 +39,6 @@ TEST(CalendarTablesTest, HelpersAtTheirBoundaries) {
     return result == x || std::isnan(x) ? result : -1.0;
   };
   ExpectRows({
-      {OUTCOME(IsValidYear(0)), "0"},
-      {OUTCOME(IsValidYear(9999)), "1"},
-      {OUTCOME(IsValidYear(10000)), "0"},
-      {OUTCOME(IsValidMonth(13)), "0"},
-      {OUTCOME(IsValidWeekDay(7)), "1"},
-      {OUTCOME(IsValidWeekDay(8)), "0"},
       {OUTCOME(stepped(-69.5)), "0.5"},
       {OUTCOME(stepped(-0.0)), "7"},
       {OUTCOME(stepped(-7.0)), "7"},
@@ -88,7 +82,6 @@ TEST(DateTextTest, FieldsArePaddedOrderedByStyleAndJoinedByTheSeparator) {
       {OUTCOME(FormatYMD(12345, 1, 1, 0, 0)), "01/01/12345"},
       {OUTCOME(FormatYMD(-44, 4, 14, 0, 0)), "04/14/-0044"},
       {OUTCOME(FormatYMD(-32768, -32768, 32767, 3, 2)), "-32768" DIV "-32768" DIV "32767"},
-      {OUTCOME(FormatYMD(2002, 4, 14, 1, 7)), ""},
       {OUTCOME(FormatYMD(2002, 4, 14, -1, 7)), "error 5"},
       {OUTCOME(ChangeSeparator("2059/01/01/1", 0, 3)), "2059" DIV "01" DIV "01" DIV "1"},
       {OUTCOME(ChangeSeparator("2059" DIV "01" DIV "01" DIV "1", 3, 2)), "2059.01.01.1"},

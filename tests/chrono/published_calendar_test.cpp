@@ -27,35 +27,17 @@ std::string Iso(sys_days day) {
 
 const calendar& Published() { return calendar::published; }
 
-// The first and last day of every month whose start or end the published calendar moves, as the
-// published calendar dates them (year starts are the model's).
+// The first and last days of the months of 2082 whose start or end the published calendar moves,
+// as the published calendar dates them. The other corrected years follow from their month
+// lengths (CorrectedMonthsHaveThePublishedLengths) and the day-by-day walk below.
 TEST(PublishedCalendarTest, DaysAroundEveryCorrectedBoundaryHaveThePublishedDates) {
   const struct {
     year_month_day bs;
     const char* ad;
   } cases[] = {
-      {{1975, 5, 1}, "1918-08-17"},  {{1975, 5, 30}, "1918-09-15"},   // model 31
-      {{1975, 6, 1}, "1918-09-16"},  {{1975, 6, 31}, "1918-10-16"},   // model 30
-      {{1975, 7, 1}, "1918-10-17"},  {{1975, 7, 30}, "1918-11-15"},   // model 30
-      {{2031, 9, 1}, "1974-12-16"},  {{2031, 9, 29}, "1975-01-13"},   // model 30
-      {{2031, 10, 1}, "1975-01-14"}, {{2031, 10, 30}, "1975-02-12"},  // model 29
-      {{2031, 11, 1}, "1975-02-13"}, {{2031, 11, 29}, "1975-03-13"},  // model 29
-      {{2046, 10, 1}, "1990-01-14"}, {{2046, 10, 29}, "1990-02-11"},  // model 30
-      {{2046, 11, 1}, "1990-02-12"}, {{2046, 11, 30}, "1990-03-13"},  // model 29
-      {{2046, 12, 1}, "1990-03-14"}, {{2046, 12, 31}, "1990-04-13"},  // model 31
-      {{2062, 1, 1}, "2005-04-14"},  {{2062, 1, 30}, "2005-05-13"},   // model 31
-      {{2062, 2, 1}, "2005-05-14"},  {{2062, 2, 32}, "2005-06-14"},   // model 31
-      {{2062, 3, 1}, "2005-06-15"},  {{2062, 3, 31}, "2005-07-15"},   // model 31
-      {{2066, 9, 1}, "2009-12-16"},  {{2066, 9, 30}, "2010-01-14"},   // model 29
-      {{2066, 10, 1}, "2010-01-15"}, {{2066, 10, 29}, "2010-02-12"},  // model 30
-      {{2066, 11, 1}, "2010-02-13"}, {{2066, 11, 29}, "2010-03-13"},  // model 30
-      {{2066, 12, 1}, "2010-03-14"}, {{2066, 12, 31}, "2010-04-13"},  // model 30
-      {{2073, 10, 1}, "2017-01-14"}, {{2073, 10, 29}, "2017-02-11"},  // model 30
-      {{2073, 11, 1}, "2017-02-12"}, {{2073, 11, 30}, "2017-03-13"},  // model 29
-      {{2073, 12, 1}, "2017-03-14"}, {{2073, 12, 31}, "2017-04-13"},  // model 31
-      {{2082, 3, 1}, "2025-06-15"},  {{2082, 3, 32}, "2025-07-16"},   // model 31
-      {{2082, 4, 1}, "2025-07-17"},  {{2082, 4, 31}, "2025-08-16"},   // model 32
-      {{2082, 5, 1}, "2025-08-17"},  {{2082, 5, 31}, "2025-09-16"},   // model 31
+      {{2082, 3, 1}, "2025-06-15"}, {{2082, 3, 32}, "2025-07-16"},  // model 31
+      {{2082, 4, 1}, "2025-07-17"}, {{2082, 4, 31}, "2025-08-16"},  // model 32
+      {{2082, 5, 1}, "2025-08-17"}, {{2082, 5, 31}, "2025-09-16"},  // model 31
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Iso(to_sys_days(c.bs, Published())), c.ad) << c.bs.year() << "/" << c.bs.month();
@@ -63,7 +45,6 @@ TEST(PublishedCalendarTest, DaysAroundEveryCorrectedBoundaryHaveThePublishedDate
     EXPECT_TRUE(c.bs.ok(Published()));
   }
   EXPECT_EQ(Iso(to_sys_days({2082, 4, 1})), "2025-07-16");  // the model's
-  EXPECT_EQ(Iso(to_sys_days({2082, 4, 1}, Published())), "2025-07-17");
   EXPECT_FALSE((year_month_day{2082, 4, 32}.ok(Published())));
   EXPECT_TRUE((year_month_day{2082, 4, 32}.ok()));
 }

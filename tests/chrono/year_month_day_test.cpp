@@ -1,5 +1,5 @@
-// The typed BS date against the control's nine methods, for every day and month of the range,
-// and its range edges and arithmetic.
+// The typed BS date against the control's nine methods, for every day of the range, and its
+// range edges and arithmetic.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -26,55 +26,40 @@ std::string Text(const year_month_day& d) {
   return std::to_string(d.year()) + "/" + std::to_string(d.month()) + "/" + std::to_string(d.day());
 }
 
-// Every month of 1 to 9999: length and first weekday as the methods give them, and the weekday
-// placement formula (GetKaliAhargana with a weekday) lands every day on the typed count.
-TEST(YearMonthDayTest, EveryMonthAndDayAgreesWithTheMethodsAndTheFormula) {
-  FaultLog faults;
-  for (std::int16_t y = 1; y <= 9999; ++y) {
-    for (std::int16_t m = 1; m <= 12; ++m) {
-      const unsigned length = days_in_month(y, static_cast<unsigned>(m));
-      const year_month_day first{y, static_cast<unsigned>(m), 1};
-      const int firstCode = static_cast<int>(weekday(first).c_encoding()) + 1;
-      faults.Check(length == static_cast<unsigned>(R::GetDaysInMonth(y, m, disNepali)) &&
-                       firstCode == R::GetFirstWeekDay(y, m) && length >= 29 && length <= 32,
-                   Text(first), ": month of ", length);
-      for (unsigned d = 1; d <= length; ++d) {
-        const year_month_day date{y, static_cast<unsigned>(m), d};
-        const auto code = static_cast<std::int16_t>(weekday(date).c_encoding() + 1);
-        const std::int32_t count = kali_ahargana(date);
-        faults.Check(count == R::CountOnWeekday(y, m, static_cast<std::int16_t>(d), code) &&
-                         count == R::GetKaliAhargana(y, m, static_cast<std::int16_t>(d)) &&
-                         code == R::GetWeekDay(y, m, static_cast<std::int16_t>(d)),
-                     Text(date), ": count ", count);
-      }
-    }
-  }
-  EXPECT_EQ(faults.count, 0);
-}
-
 // Every day of the range, in order: consecutive sys_days, back to itself from sys_days and from
-// the Kali Ahargana, the same text as AharGana2NepaliDate where that method reaches, and (from
-// 15 October 1582, where the Gregorian calendar begins) the same Gregorian date as
-// Nepali2EnglishDate.
+// the Kali Ahargana, the count, weekday and month length the methods give (the count also by the
+// weekday placement formula, GetKaliAhargana with a weekday), the same text as
+// AharGana2NepaliDate where that method reaches, and (from 15 October 1582, where the Gregorian
+// calendar begins) the same Gregorian date as Nepali2EnglishDate.
 TEST(YearMonthDayTest, EveryDayConvertsBothWaysAsTheMethodsDo) {
   FaultLog faults;
   const sys_days gregorianStart = sys_days{year{1582} / October / 15};
   sys_days expected = to_sys_days({1, 1, 1});
   for (int y = 1; y <= 9999; ++y) {
     for (unsigned m = 1; m <= 12; ++m) {
-      for (unsigned d = 1; d <= days_in_month(y, m); ++d) {
+      const unsigned length = days_in_month(y, m);
+      for (unsigned d = 1; d <= length; ++d) {
         const year_month_day date{y, m, d};
         const sys_days day = to_sys_days(date);
-        bool right = day == expected && from_sys_days(day) == date && year_month_day{day} == date &&
-                     sys_days{date} == day && from_kali_ahargana(kali_ahargana(date)) == date &&
-                     date.ok();
         const auto y16 = static_cast<std::int16_t>(y), m16 = static_cast<std::int16_t>(m),
                    d16 = static_cast<std::int16_t>(d);
+        const auto code = static_cast<std::int16_t>(weekday(date).c_encoding() + 1);
+        const std::int32_t count = kali_ahargana(date);
+        bool right = day == expected && from_sys_days(day) == date && year_month_day{day} == date &&
+                     sys_days{date} == day && from_kali_ahargana(count) == date && date.ok() &&
+                     count == R::CountOnWeekday(y16, m16, d16, code) &&
+                     count == R::GetKaliAhargana(y16, m16, d16) &&
+                     code == R::GetWeekDay(y16, m16, d16);
+        if (d == 1) {
+          right = right &&
+                  length == static_cast<unsigned>(R::GetDaysInMonth(y16, m16, disNepali)) &&
+                  code == R::GetFirstWeekDay(y16, m16) && length >= 29 && length <= 32;
+        }
         if (y < 9999 || (m == 1 && d <= 3)) {
           char value[16];
           std::snprintf(value, sizeof value, "%04d/%02u/%02u/%u", y, m, d,
-                        weekday(date).c_encoding() + 1);
-          right = right && R::AharGana2NepaliDate(kali_ahargana(date)) == value;
+                        static_cast<unsigned>(code));
+          right = right && R::AharGana2NepaliDate(count) == value;
         }
         if (day >= gregorianStart && d == 1) {  // the first of each month: the rest follow on
           const std::chrono::year_month_day ad{day};
@@ -83,7 +68,7 @@ TEST(YearMonthDayTest, EveryDayConvertsBothWaysAsTheMethodsDo) {
                         static_cast<unsigned>(ad.month()), static_cast<unsigned>(ad.day()));
           right = right && R::Nepali2EnglishDate(y16, m16, d16, 9, sepDash, datyyyymmdd) == text;
         }
-        faults.Check(right, Text(date));
+        faults.Check(right, Text(date), ": count ", count);
         expected = day + days{1};
       }
     }
@@ -102,7 +87,6 @@ TEST(YearMonthDayTest, RangeEdgesAndDaysOutsideIt) {
       {"9999/12 has 31 days", days_in_month(9999, 12) == 31 && !year_month_day{9999, 12, 32}.ok()},
       {"the day before 1/1/1 is outside", !from_sys_days(first - days{1}).ok()},
       {"the day after 9999/12/31 is outside", !from_sys_days(last + days{1}).ok()},
-      {"the last day comes back", from_sys_days(last) == year_month_day{9999, 12, 31}},
       {"far days are outside",
        !from_sys_days(sys_days::max()).ok() && !from_sys_days(sys_days::min()).ok()},
       {"Kali counts outside", !from_kali_ahargana(1112209).ok() && !from_kali_ahargana(0).ok() &&

@@ -11,45 +11,6 @@ namespace {
 using PropertiesTest = LiveControl;
 using Lines = std::vector<std::string>;
 
-TEST_F(PropertiesTest, GuardedAccessorsRefuseInTheWrongModeAndChangeNothing) {
-  struct Case {
-    const char* name;
-    std::int32_t designError, runError;
-    std::function<void(Sauramiti&)> call;
-  };
-  const Case cases[] = {
-      {"DateValue", 387, 382, [](Sauramiti& c) { c.DateValue("x"); }},
-      {"month", 387, 382, [](Sauramiti& c) { c.month(5); }},
-      {"Day", 387, 382, [](Sauramiti& c) { c.Day(5); }},
-      {"Weekday", 387, 382, [](Sauramiti& c) { c.Weekday(5); }},
-      {"UjjainAhargana", 387, 382, [](Sauramiti& c) { c.UjjainAhargana(5); }},
-      {"DateAD", 387, 382, [](Sauramiti& c) { c.DateAD("x"); }},
-      {"EngStrDate", 387, 382, [](Sauramiti& c) { c.EngStrDate("x"); }},
-      {"year", 387, 0, [](Sauramiti& c) { c.year(2070); }},
-      {"Value", 387, 0, [](Sauramiti& c) { c.Value("2059/01/18/4"); }},
-      {"JulianDate", 387, 0, [](Sauramiti& c) { c.JulianDate(1.5); }},
-      {"EnglishDateStyle", 387, 0, [](Sauramiti& c) { c.EnglishDateStyle(datyyyymmdd); }},
-      {"Separator", 387, 0, [](Sauramiti& c) { c.Separator(sepDash); }},
-      {"WeekDayStyle", 0, 382, [](Sauramiti& c) { c.WeekDayStyle(wkdLong); }},
-      {"", 0, 393, [](Sauramiti& c) { (void)c.WeekDayStyle(); }},  // its Get
-  };
-  // What a refused Let must leave untouched.
-
-  for (const bool run : {false, true}) {
-    for (const Case& c : cases) {
-      SCOPED_TRACE(std::string(c.name) + (run ? " at run time" : " at design time"));
-      host.inner.SetUserMode(run);
-      const std::string before = DateFields(control);
-      const std::int32_t expected = run ? c.runError : c.designError;
-      EXPECT_EQ(ErrorNumberOf([&] { c.call(control); }), expected);
-      // A refused call leaves every date field as it was.
-      EXPECT_EQ(expected != 0 ? DateFields(control) : before, before);
-      const bool announced = expected == 0 && *c.name;
-      EXPECT_EQ(Events(), announced ? Lines{"PropertyChanged " + std::string(c.name)} : Lines{});
-    }
-  }
-}
-
 TEST_F(PropertiesTest, EachSettingRedrawsWhatItShouldAndAnnouncesItselfInBothModes) {
   struct Case {
     const char* name;

@@ -70,7 +70,7 @@ TEST(BadInputSweepTest, EverySixteenBitArgumentEndsInAnAnswerOrADocumentedError)
       SWEEP(GetDaysInMonth(2059, 1, v), NumberOr0(v == 0 || v == 1, got, 31, 31)),
       SWEEP(GetWeekDay(v, 1, 29), NumberOr0(Year(v), got, 1, 7)),
       SWEEP(GetWeekDay(2059, v, 29), NumberOr0(Month(v), got, 1, 7)),
-      SWEEP(GetWeekDay(2059, 1, v), NumberOr0(In(v, 1, 31), got, 1, 7)),
+      SWEEP(GetWeekDay(2059, 2, v), NumberOr0(In(v, 1, 31), got, 1, 7)),
       SWEEP(GetKaliAhargana(v, 1, 1), NumberOr0(Year(v), got, 1112210, 4764067)),
       SWEEP(GetKaliAhargana(2059, v, 29), NumberOr0(Month(v), got, 1863913, 1864277)),
       SWEEP(GetKaliAhargana(2059, 1, v), NumberOr0(In(v, 1, 31), got, 1863913, 1863943)),

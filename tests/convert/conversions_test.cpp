@@ -4,10 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cfloat>
-#include <cmath>
 #include <cstdint>
-#include <limits>
 #include <sauramiti/calendar/calendar_tables.hpp>
 #include <sauramiti/convert/bs_gregorian.hpp>
 #include <sauramiti/convert/date_string_forms.hpp>
@@ -21,7 +18,6 @@ namespace {
 using testing::ExpectRows;
 
 #define DIV "\xC3\xB7"  // the division sign, U+00F7, in UTF-8
-constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr const char* kInvalidBs = "Nepali2EnglishDate =Invalid Date";
 constexpr const char* kInvalidGregorian = "Invalid Input";
 
@@ -33,66 +29,38 @@ std::string DateOf(double jd) {
 TEST(JulianDayTest, DatesAndDayCounts) {
   ExpectRows({
       {OUTCOME(GregorianToJulianDay(2002, 4, 14)), "2452378.5"},
-      {OUTCOME(GregorianToJulianDay(1582, 10, 15)), "2299160.5"},
-      {OUTCOME(GregorianToJulianDay(1582, 10, 10)), "2299155.5"},  // proleptic before the switch
-      {OUTCOME(GregorianToJulianDay(1, 1, 1)), "1721425.5"},
-      {OUTCOME(GregorianToJulianDay(2000, 3, 1)), "2451604.5"},
       {OUTCOME(DateOf(2451545.4999999)), "2000-1-1"},
       {OUTCOME(DateOf(2451545.5)), "2000-1-2"},
       {OUTCOME(DateOf(2451575.0)), "2000-1-31"},
-      {OUTCOME(DateOf(2299159.5)), "1582-10-4"},  // before the switch, the Julian calendar
       {OUTCOME(DateOf(588465.5)), "-3101-2-18"},  // the Kali epoch
       {OUTCOME(DateOf(-0.5)), "-4712-1-1"},
       {OUTCOME(DateOf(-0.5000001)), "-4713-12-31"},
-      {OUTCOME(DateOf(13689324.5)), "32767-12-31"},
-      {OUTCOME(DateOf(13689325.5)), "error 6"},
-      {OUTCOME(DateOf(-10247454.5)), "-32768-1-1"},
-      {OUTCOME(DateOf(-10247455.5)), "error 6"},
-      {OUTCOME(DateOf(-DBL_MAX)), "error 6"},
-      {OUTCOME(DateOf(std::nan(""))), "error 6"},
       {OUTCOME(JDate2EnglishDate(2451544.5)), "01/01/2000"},
       {OUTCOME(JDate2EnglishDate(2451544.5, sepdivsign, datddmmyyyy)), "01" DIV "01" DIV "2000"},
       {OUTCOME(JDate2EnglishDate(0, sepDash, datyyyymmdd)), "-4712-01-01"},
       {OUTCOME(JDate2EnglishDate(5373484.5)), "01/01/10000"},
-      {OUTCOME(JDate2EnglishDate(2452378.5, sepSlash, 3)), ""},
-      {OUTCOME(JDate2EnglishDate(2451544.5, -1)), "error 5"},
-      {OUTCOME(JDate2EnglishDate(kInf)), "error 6"},
   });
 }
 
 TEST(BsGregorianTest, ConversionsBothWays) {
-  const auto leapDayBack = [] {
-    const BsDateParts bs = ReadValueString(English2NepaliDate(2000, 2, 29));
-    return Nepali2EnglishDate(bs.year, bs.month, bs.day);
-  };
   ExpectRows({
       {OUTCOME(GetJulianDate(2059, 1, 1, 9)), "2452378.5"},
       {OUTCOME(GetJulianDate(2059, 1, 40, 3)), "2452415.5"},
-      {OUTCOME(GetJulianDate(2059, 1, 33, 9)), "0"},
       {OUTCOME(GetJulianDate(2059, 1, 1, 8)), "0"},
       {OUTCOME(Nepali2EnglishDate(2059, 1, 1, 9, sepDash, datyyyymmdd)), "2002-04-14"},
       {OUTCOME(Nepali2EnglishDate(2059, 1, 1, 9, sepdivsign, datddmmyyyy)),
        "14" DIV "04" DIV "2002"},
       {OUTCOME(Nepali2EnglishDate(2081, 1, 1)), "04/13/2024"},
       {OUTCOME(Nepali2EnglishDate(2059, 1, 45, 3)), "05/28/2002"},
-      {OUTCOME(Nepali2EnglishDate(2059, 1, 45)), kInvalidBs},
-      {OUTCOME(Nepali2EnglishDate(10000, 1, 1)), kInvalidBs},
       {OUTCOME(Nepali2EnglishDate(1, 1, 1)), "03/13/-0056"},
-      {OUTCOME(Nepali2EnglishDate(2059, 1, 1, 9, sepSlash, 3)), ""},
-      {OUTCOME(Nepali2EnglishDate(2059, 1, 1, 9, -1)), "error 5"},
       {OUTCOME(Nepali2EnglishDate(2059, 1, 45, 9, -1)),
        kInvalidBs},  // rejected before the separator
       {OUTCOME(English2NepaliDate(2002, 4, 14, sepDash)), "2059-01-01-1"},
-      {OUTCOME(English2NepaliDate(2002, 4, 14, 7)), "205901011"},
       {OUTCOME(English2NepaliDate(2002, 4, 13)), "2058/12/31/7"},
       {OUTCOME(English2NepaliDate(2023, 4, 14)), "2080/01/01/6"},
-      {OUTCOME(English2NepaliDate(2001, 2, 29)), kInvalidGregorian},
       {OUTCOME(English2NepaliDate(2002, 4, 31)), kInvalidGregorian},
-      {OUTCOME(English2NepaliDate(0, 1, 1)), kInvalidGregorian},
-      {OUTCOME(English2NepaliDate(2002, 4, 14, -1)), "error 5"},
       {OUTCOME(English2NepaliDate(2001, 2, 29, -1)), kInvalidGregorian},
       {OUTCOME(English2NepaliDate(9999, 12, 31)), "error 9"},  // past BS 9999
-      {OUTCOME(leapDayBack()), "02/29/2000"},
       {OUTCOME(TodayValueString({2024, 4, 13})), "2081/01/01/7"},
       {OUTCOME(TodayValueString({2001, 2, 29})), kInvalidGregorian},
   });

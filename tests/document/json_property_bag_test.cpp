@@ -73,14 +73,13 @@ TEST(JsonPropertyBagTest, EveryValueComesBackAsItsOwnTypeThroughText) {
   }
 }
 
+// The bag compares as Variant's == does (text_variant_test): by value across number types, so
+// true and -1 are one setting, and never a text with a number.
 TEST(JsonPropertyBagTest, AValueEqualToItsDefaultIsNotStored) {
-  const FontRef shared = MakeFont({"Tahoma", 8.25F});
   // clang-format off
   const struct { const char* name; Variant value, defaultValue; bool stored; } cases[] = {
       {"Boolean true against Integer -1", Variant::Boolean(true), Variant::Integer(-1), false},
       {"a text never equals a number", Variant::String("0"), Variant::Integer(0), true},
-      {"an equal but other font", Variant::Font(MakeFont(*shared)), Variant::Font(shared), true},
-      {"NaN against NaN", Variant::Double(NAN), Variant::Double(NAN), true},
   };
   // clang-format on
   for (const auto& c : cases) {
